@@ -1,0 +1,35 @@
+#pragma once
+// Folds text to the form that is compared during a search (compatibility
+// forms, Latin case, Japanese code-page look-alikes) while remembering which
+// source characters each folded character came from, so hit boxes stay right.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <unicode/normalizer2.h>
+
+namespace zuvediv {
+
+struct FoldedText {
+    std::u32string chars;
+    // Source range [source_begin[i], source_end[i]) produced folded char i.
+    std::vector<uint32_t> source_begin;
+    std::vector<uint32_t> source_end;
+};
+
+class TextFolder {
+public:
+    TextFolder(bool ignore_case, bool normalise);
+    FoldedText fold(const std::u32string& source) const;
+    std::u32string fold_plain(const std::u32string& source) const { return fold(source).chars; }
+
+private:
+    void append(FoldedText& out, char32_t c, uint32_t begin, uint32_t end) const;
+    bool ignore_case_;
+    const icu::Normalizer2* normaliser_ = nullptr;
+};
+
+// Maps one member of each code-page look-alike pair onto the other.
+char32_t unify_lookalike(char32_t c);
+
+}  // namespace zuvediv
