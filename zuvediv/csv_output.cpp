@@ -14,7 +14,11 @@ std::string csv_text_cell(std::string_view text) {
     // Spreadsheets run a cell starting with one of these as a formula.
     if (!text.empty() && std::strchr("=+-@\t\r", text.front()) != nullptr) cell.push_back('\'');
     cell.append(text);
-    if (cell.find_first_of(",\"\r\n") == std::string::npos) return cell;
+    return csv_quoted(cell);
+}
+
+std::string csv_quoted(std::string_view cell) {
+    if (cell.find_first_of(",\"\r\n") == std::string::npos) return std::string(cell);
     std::string quoted = "\"";
     for (char c : cell) {
         if (c == '"') quoted.push_back('"');
@@ -47,7 +51,8 @@ std::string csv_row_line(const CsvColumns& columns, const CsvRow& row) {
     if (columns.folder) add(csv_text_cell(row.folder));
     if (columns.file) add(csv_text_cell(row.file));
     add(std::to_string(row.page));
-    if (columns.phrase) add(csv_text_cell(row.phrase));
+    // The search string is the user's own words, shown as typed.
+    if (columns.phrase) add(csv_quoted(row.phrase));
     add(csv_text_cell(row.context));
     return line + "\r\n";
 }

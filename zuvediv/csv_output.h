@@ -23,7 +23,10 @@ struct CsvRow {
     std::string context;
 };
 
+// A cell of text from a PDF or the file system: defused and quoted.
 std::string csv_text_cell(std::string_view text);
+// RFC 4180 quoting only.
+std::string csv_quoted(std::string_view cell);
 std::string csv_header_line(const CsvColumns& columns);
 std::string csv_row_line(const CsvColumns& columns, const CsvRow& row);
 

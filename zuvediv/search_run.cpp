@@ -139,10 +139,11 @@ int run_tool(const std::vector<std::string>& args) {
     const bool input_is_file = fs::is_regular_file(fs::u8path(paths.input), ec);
     const FolderDisplay display = make_display(o.input, input_is_file);
 
-    if (o.make_images) {
+    // The CSV may go into the -O folder too, so make it whenever given.
+    if (!paths.image_folder.empty()) {
         fs::create_directories(fs::u8path(paths.image_folder), ec);
         if (ec || !fs::is_directory(fs::u8path(paths.image_folder)))
-            return fail("エラー: 画像の出力先フォルダを作れません: " + o.image_folder);
+            return fail("エラー: 出力先フォルダを作れません: " + o.image_folder);
     }
 
     AtomicFile csv;
