@@ -1,0 +1,83 @@
+# Shared set-up for the run and test commands: packages, builds, Wine, Xvfb.
+# Sourced, not run.
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_NATIVE="$ROOT/build/native"
+BUILD_MINGW="$ROOT/build/mingw"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine hands non-ASCII command lines to native programs in the locale's encoding.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+# The Japanese font that stands in for the dialogs' fonts (see README).
+UI_FONT_FACE="IPAPGothic"
+
+log() { printf '== %s\n' "$*" >&2; }
+
+# Installs the Debian packages named in the given lists when any is missing.
+ensure_packages() {
+    local missing=() pkg list
+    for list in "$@"; do
+        while read -r pkg; do
+            [[ -z "$pkg" || "$pkg" == \#* ]] && continue
+            dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+        done < "$list"
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    log "installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build_native() {
+    cmake -S "$ROOT" -B "$BUILD_NATIVE" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$BUILD_NATIVE" -j"$(nproc)"
+}
+
+build_mingw() {
+    cmake -S "$ROOT" -B "$BUILD_MINGW" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$BUILD_MINGW" -j"$(nproc)"
+}
+
+# Starts Xvfb on a free display when there is no display; sets DISPLAY.
+XVFB_PID=""
+ensure_display() {
+    if [ -n "${DISPLAY:-}" ] && [ -z "${VIVEVAV_FORCE_XVFB:-}" ]; then return 0; fi
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return 0; sleep 0.1; done
+    log "Xvfb did not start"; return 1
+}
+
+stop_display() {
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=""
+}
+
+# Makes (once) a Wine prefix with Japanese dialog fonts and no wait for a window manager.
+prepare_prefix() {
+    export WINEPREFIX="$1"
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        log "creating Wine prefix $WINEPREFIX"
+        "$WINE" wineboot -i >/dev/null 2>&1
+    fi
+    "$WINESERVER" -p
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    local face
+    for face in "MS UI Gothic" "MS Shell Dlg" "MS Shell Dlg 2"; do
+        "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$UI_FONT_FACE" /f >/dev/null 2>&1
+    done
+}
+
+stop_wine() {
+    [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k >/dev/null 2>&1
+    [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -w >/dev/null 2>&1
+    return 0
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The search dialog's stored settings: what is read at start, with defaults
+// and clamping, and what is written when the dialog closes.
+#include <cstdint>
+#include <string>
+
+#include "winlayer/profile.h"
+
+struct SearchSettings {
+    int32_t lastSubfolder = 0;  // 0 = no, anything else = yes
+    bool folderMode = false;
+    std::wstring inputName;
+    std::wstring outputFolderName;
+    int32_t opacity = 10;
+    uint32_t frameWidth = 1;
+    uint32_t frameColourRgb = 0xFF0000;
+    std::wstring csvFileName;
+    bool header = false;
+    bool fieldFolder = false;
+    bool fieldFile = false;
+    bool fieldSearchString = false;
+    bool progress = false;
+    bool createImage = false;
+    int32_t imageFormat = 0;  // index into the format list; other values select nothing
+    bool closeCommandPrompt = false;
+};
+
+SearchSettings LoadSearchSettings(const Profile& profile);
+
+// The dialog's state at closing, as the save needs it.
+struct SearchDialogState {
+    std::wstring inputText;
+    bool fileModeChecked = false;
+    bool folderModeChecked = false;
+    bool subfolderChecked = false;
+    int32_t rememberedSubfolder = 0;
+    std::wstring outputFolderText;
+    std::wstring csvFileNameText;
+    bool header = false;
+    bool fieldFolder = false;
+    bool fieldFile = false;
+    bool fieldSearchString = false;
+    bool progress = false;
+    bool createImage = false;
+    int32_t imageFormat = -1;  // -1 when nothing is selected
+    bool closeCommandPrompt = false;
+};
+
+void SaveSearchSettings(Profile& profile, const SearchDialogState& state);

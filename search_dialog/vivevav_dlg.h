@@ -1,0 +1,62 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "search_dialog/ht_browse_ctrl.h"
+#include "winlayer/dialog_base.h"
+
+// The program's main window: gathers one search and runs the search tool.
+class CVivevavDlg : public DialogBase {
+public:
+    CVivevavDlg();
+    ~CVivevavDlg() override;
+
+    // Re-evaluates the default push button and the create-image checkbox;
+    // returns whether a search is ready to start.
+    bool UpdateControlState();
+    void SetDefaultButton(bool ready);
+
+    // Values that the option dialogs and the search run read or replace.
+    std::wstring m_password;        // never stored
+    int32_t m_rememberedSubfolder = 0;
+    int32_t m_opacity = 10;         // 2..10, 10 = opaque
+    uint32_t m_frameWidth = 1;      // 1..100
+    uint32_t m_frameColour = 0;     // RGB form 0x00RRGGBB
+    std::wstring m_programDirectory;
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(WORD id, WORD code, HWND control) override;
+    void OnDestroy() override;
+    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
+
+private:
+    void AddAboutToSystemMenu();
+    void ApplyStoredSettings();
+    void SaveSettings();
+    void FillImageFormats();
+    void EnterFileMode();
+    void EnterFolderMode();
+
+    void OnSysCommand(UINT command);
+    bool OnPaint();
+    void OnModeRadio();
+    void OnCreateImage();
+    void OnChangeSearchString();
+    void OnChangeOutputFolder();
+    void OnChangeCsvFileName();
+    void OnSearch();
+    void OnCommandLineHelp();
+    void OnPasswordSetting();
+    void OnFrameSetting();
+    void OnOpacitySetting();
+    void OnAbout();
+
+    std::wstring Text(int id) const;
+
+    HICON m_icon = nullptr;
+    CHtBrowseCtrl m_inputPath;
+    CHtBrowseCtrl m_outputFolder;
+};

@@ -1,0 +1,1 @@
+#include "search_dialog/command_line.h"

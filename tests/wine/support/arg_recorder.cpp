@@ -1,0 +1,26 @@
+// Stands in for the search tool in tests: appends its raw command line and
+// its parsed arguments to the file named by VIVEVAV_RECORD, one record per
+// start, UTF-16LE. If VIVEVAV_HOLD names a file, waits until it exists.
+#include <windows.h>
+
+#include <string>
+
+int wmain(int argc, wchar_t** argv) {
+    wchar_t recordPath[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"VIVEVAV_RECORD", recordPath, MAX_PATH) == 0) return 3;
+    std::wstring record = L"<record>\n<line>" + std::wstring(GetCommandLineW()) + L"</line>\n";
+    for (int i = 1; i < argc; ++i) record += L"<arg>" + std::wstring(argv[i]) + L"</arg>\n";
+    record += L"</record>\n";
+    const HANDLE file = CreateFileW(recordPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 4;
+    DWORD written = 0;
+    WriteFile(file, record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &written, nullptr);
+    CloseHandle(file);
+
+    wchar_t holdPath[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"VIVEVAV_HOLD", holdPath, MAX_PATH) != 0) {
+        for (int i = 0; i < 600 && GetFileAttributesW(holdPath) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+    }
+    return 0;
+}

@@ -1,0 +1,215 @@
+#include "support/program_under_test.h"
+
+#include <shlwapi.h>
+
+#include <stdexcept>
+
+#include "support/temp_folder.h"
+
+namespace {
+const wchar_t kProgramKey[] = L"Software\\Rudedode\\Vivevav";
+
+std::wstring KeyPath(const std::wstring& section) { return std::wstring(kProgramKey) + L"\\" + section; }
+
+struct FindContext {
+    DWORD processId;
+    const std::wstring* caption;
+    HWND except;
+    HWND found;
+};
+
+BOOL CALLBACK FindWindowOfProcess(HWND hwnd, LPARAM lp) {
+    auto* context = reinterpret_cast<FindContext*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != context->processId || hwnd == context->except || !IsWindowVisible(hwnd)) return TRUE;
+    if (!context->caption->empty()) {
+        wchar_t text[256] = {};
+        GetWindowTextW(hwnd, text, 256);
+        if (*context->caption != text) return TRUE;
+    }
+    context->found = hwnd;
+    return FALSE;
+}
+
+std::optional<std::vector<uint8_t>> ReadRaw(const std::wstring& section, const std::wstring& name, DWORD expected) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(section).c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD type = 0, size = 0;
+    std::optional<std::vector<uint8_t>> result;
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == expected) {
+        std::vector<uint8_t> bytes(size);
+        if (RegQueryValueExW(key, name.c_str(), nullptr, &type, bytes.data(), &size) == ERROR_SUCCESS) {
+            bytes.resize(size);
+            result = bytes;
+        }
+    }
+    RegCloseKey(key);
+    return result;
+}
+
+void WriteRaw(const std::wstring& section, const std::wstring& name, DWORD type, const void* data, DWORD size) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, KeyPath(section).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot create the test's registry key");
+    RegSetValueExW(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+}  // namespace
+
+std::wstring TestProgramDirectory() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    PathRemoveFileSpecW(path);
+    return path;
+}
+
+HWND WaitForProcessWindow(DWORD processId, const std::wstring& caption, DWORD milliseconds, HWND except) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    do {
+        FindContext context{processId, &caption, except, nullptr};
+        EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&context));
+        if (context.found) return context.found;
+        Sleep(50);
+    } while (GetTickCount64() < deadline);
+    return nullptr;
+}
+
+ProgramUnderTest::ProgramUnderTest(bool withRecorder) {
+    program_registry::Clear();
+    m_programDir = MakeTempFolder(L"prog");
+    const std::wstring testDir = TestProgramDirectory();
+    // The test program lies in <build>\tests\wine, the program in <build>.
+    const std::wstring program = testDir + L"\\..\\..\\Vivevav.exe";
+    if (!CopyFileW(program.c_str(), (m_programDir + L"\\Vivevav.exe").c_str(), FALSE))
+        throw std::runtime_error("cannot copy Vivevav.exe");
+    if (withRecorder &&
+        !CopyFileW((testDir + L"\\arg_recorder.exe").c_str(), (m_programDir + L"\\Zuvediv.exe").c_str(), FALSE))
+        throw std::runtime_error("cannot copy the recorder");
+}
+
+ProgramUnderTest::~ProgramUnderTest() {
+    if (m_process.hProcess) {
+        if (IsRunning()) {
+            TerminateProcess(m_process.hProcess, 1);
+            WaitForSingleObject(m_process.hProcess, 5000);
+        }
+        CloseHandle(m_process.hProcess);
+        CloseHandle(m_process.hThread);
+    }
+    RemoveTempFolder(m_programDir);
+    program_registry::Clear();
+}
+
+void ProgramUnderTest::Start() {
+    std::wstring commandLine = L"\"" + m_programDir + L"\\Vivevav.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    // Wine rarely fails a start once with an internal error; one retry.
+    for (int attempt = 0; attempt < 2 && !m_process.hProcess; ++attempt) {
+        std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
+        buffer.push_back(L'\0');
+        if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, m_programDir.c_str(),
+                            &startup, &m_process))
+            m_process = PROCESS_INFORMATION{};
+    }
+    if (!m_process.hProcess) throw std::runtime_error("cannot start Vivevav.exe");
+    m_dialog = WaitForProcessWindow(m_process.dwProcessId, L"PDF Vivevav");
+    if (!m_dialog) throw std::runtime_error("the search dialog did not appear");
+    Settle();
+}
+
+bool ProgramUnderTest::WaitForExit(DWORD milliseconds) {
+    return WaitForSingleObject(m_process.hProcess, milliseconds) == WAIT_OBJECT_0;
+}
+
+bool ProgramUnderTest::IsRunning() const {
+    return m_process.hProcess && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::wstring ProgramUnderTest::Text(int id) const {
+    wchar_t buffer[4096] = {};
+    SendMessageW(Item(id), WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+void ProgramUnderTest::SetText(int id, const std::wstring& text) const {
+    SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool ProgramUnderTest::IsChecked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void ProgramUnderTest::Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
+
+void ProgramUnderTest::PostCommand(int id) const {
+    PostMessageW(m_dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void ProgramUnderTest::PostKey(int id, WORD key) const {
+    PostMessageW(Item(id), WM_KEYDOWN, key, 1);
+    PostMessageW(Item(id), WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+}
+
+int ProgramUnderTest::DefaultButtonId() const {
+    const LRESULT result = SendMessageW(m_dialog, DM_GETDEFID, 0, 0);
+    return HIWORD(result) == DC_HASDEFID ? LOWORD(result) : 0;
+}
+
+bool ProgramUnderTest::HasDefPushStyle(int id) const {
+    return (GetWindowLongW(Item(id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+}
+
+int ProgramUnderTest::ComboSelection(int id) const {
+    return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
+}
+
+int ProgramUnderTest::ComboCount(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCOUNT, 0, 0)); }
+
+HWND ProgramUnderTest::FocusWindow() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(m_process.dwThreadId, &info);
+    return info.hwndFocus;
+}
+
+void ProgramUnderTest::Settle() const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(m_dialog, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+}
+
+namespace program_registry {
+void Clear() { RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey); }
+
+std::optional<DWORD> ReadInt(const std::wstring& section, const std::wstring& name) {
+    const auto bytes = ReadRaw(section, name, REG_DWORD);
+    if (!bytes || bytes->size() != 4) return std::nullopt;
+    return static_cast<DWORD>((*bytes)[0] | ((*bytes)[1] << 8) | ((*bytes)[2] << 16) |
+                              (static_cast<DWORD>((*bytes)[3]) << 24));
+}
+
+std::optional<std::wstring> ReadString(const std::wstring& section, const std::wstring& name) {
+    const auto bytes = ReadRaw(section, name, REG_SZ);
+    if (!bytes) return std::nullopt;
+    std::wstring text(reinterpret_cast<const wchar_t*>(bytes->data()), bytes->size() / sizeof(wchar_t));
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return text;
+}
+
+std::optional<std::vector<uint8_t>> ReadBinary(const std::wstring& section, const std::wstring& name) {
+    return ReadRaw(section, name, REG_BINARY);
+}
+
+void WriteInt(const std::wstring& section, const std::wstring& name, DWORD value) {
+    WriteRaw(section, name, REG_DWORD, &value, sizeof value);
+}
+
+void WriteString(const std::wstring& section, const std::wstring& name, const std::wstring& value) {
+    WriteRaw(section, name, REG_SZ, value.c_str(), static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+void WriteBinary(const std::wstring& section, const std::wstring& name, const std::vector<uint8_t>& bytes) {
+    WriteRaw(section, name, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
+}
+}  // namespace program_registry

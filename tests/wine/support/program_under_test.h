@@ -1,0 +1,70 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The real program, copied into a fresh program directory and started as its
+// own process; driven from here by window messages only. The program's
+// registry key is removed before and after, so no test sees another's values.
+class ProgramUnderTest {
+public:
+    // With a recorder, a stand-in for the search tool lies next to the program.
+    explicit ProgramUnderTest(bool withRecorder = false);
+    ~ProgramUnderTest();
+    ProgramUnderTest(const ProgramUnderTest&) = delete;
+    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+    // Starts the program and waits for its dialog.
+    void Start();
+    bool WaitForExit(DWORD milliseconds = 15000);
+    bool IsRunning() const;
+
+    HWND Dialog() const { return m_dialog; }
+    HWND Item(int id) const { return GetDlgItem(m_dialog, id); }
+    const std::wstring& ProgramDirectory() const { return m_programDir; }
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+
+    std::wstring Text(int id) const;
+    void SetText(int id, const std::wstring& text) const;
+    bool IsChecked(int id) const;
+    bool IsEnabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    bool IsVisible(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
+    void Click(int id) const;
+    // A menu command, as the menu bar sends it.
+    void PostCommand(int id) const;
+    // A key pressed while the given control has the focus.
+    void PostKey(int id, WORD key) const;
+    int DefaultButtonId() const;
+    bool HasDefPushStyle(int id) const;
+    int ComboSelection(int id) const;
+    int ComboCount(int id) const;
+    HWND FocusWindow() const;
+    // Waits until the dialog's thread has handled everything sent so far.
+    void Settle() const;
+
+private:
+    std::wstring m_programDir;
+    PROCESS_INFORMATION m_process{};
+    HWND m_dialog = nullptr;
+};
+
+// Waits for a top-level window of the process with this caption (any caption if empty).
+HWND WaitForProcessWindow(DWORD processId, const std::wstring& caption, DWORD milliseconds = 15000,
+                          HWND except = nullptr);
+
+// The program's registry profile, read and written directly.
+namespace program_registry {
+void Clear();
+std::optional<DWORD> ReadInt(const std::wstring& section, const std::wstring& name);
+std::optional<std::wstring> ReadString(const std::wstring& section, const std::wstring& name);
+std::optional<std::vector<uint8_t>> ReadBinary(const std::wstring& section, const std::wstring& name);
+void WriteInt(const std::wstring& section, const std::wstring& name, DWORD value);
+void WriteString(const std::wstring& section, const std::wstring& name, const std::wstring& value);
+void WriteBinary(const std::wstring& section, const std::wstring& name, const std::vector<uint8_t>& bytes);
+}  // namespace program_registry
+
+// Directory of the test program itself.
+std::wstring TestProgramDirectory();

@@ -1,0 +1,48 @@
+#include "support/temp_folder.h"
+
+#include <windows.h>
+
+#include <stdexcept>
+
+std::wstring MakeTempFolder(const std::wstring& prefix) {
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
+    for (unsigned attempt = 0; attempt < 1000; ++attempt) {
+        const std::wstring folder = std::wstring(base) + L"vivevav-" + prefix + L"-" +
+                                    std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                    std::to_wstring(GetTickCount64() % 100000) + L"-" + std::to_wstring(attempt);
+        if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
+    }
+    throw std::runtime_error("cannot create a temporary folder");
+}
+
+void RemoveTempFolder(const std::wstring& folder) {
+    if (folder.empty()) return;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + L"\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTempFolder(path);
+            else DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+void MakeFolder(const std::wstring& path) {
+    const auto slash = path.rfind(L'\\');
+    if (slash != std::wstring::npos && slash > 2) MakeFolder(path.substr(0, slash));
+    CreateDirectoryW(path.c_str(), nullptr);
+}
+
+void MakeFile(const std::wstring& path) {
+    const auto slash = path.rfind(L'\\');
+    if (slash != std::wstring::npos) MakeFolder(path.substr(0, slash));
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create a test file");
+    CloseHandle(file);
+}
