@@ -108,6 +108,13 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& args) {
             parsed.error = "余分な引数があります: \"" + arg + "\" (検索文字列と検索するパスは最後に指定してください)";
             return parsed;
         }
+        if (arg.size() > 2 && takes_value(arg.substr(0, 2))) {
+            // Value written together with its option, as in "-j2".
+            parsed.error = apply_value(o, arg.substr(0, 2), arg.substr(2));
+            if (!parsed.error.empty()) return parsed;
+            ++i;
+            continue;
+        }
         if (takes_value(arg)) {
             if (args.size() - (i + 1) <= 2) {
                 parsed.error = "オプション " + arg + " の値がありません";

@@ -43,32 +43,39 @@ Box to_box(const poppler::rectf& r) {
 
 }  // namespace
 
-PageText join_words(const std::vector<WordBox>& words) {
-    PageText text;
-    for (size_t w = 0; w < words.size(); ++w) {
-        const WordBox& word = words[w];
-        if (w > 0) {
-            switch (separator_between(words[w - 1], word)) {
-                case Separator::line_break: text.add(U'\n', Box{}); break;
-                case Separator::blank: text.add(U' ', Box{}); break;
-                case Separator::none: break;
-            }
-        }
-        for (size_t i = 0; i < word.text.size(); ++i) {
-            Box box = i < word.char_boxes.size() ? word.char_boxes[i] : Box{};
-            if (box.empty()) box = word.box;
-            text.add(word.text[i], box);
+void append_word(PageText& text, const WordBox* previous, const WordBox& word) {
+    if (previous) {
+        switch (separator_between(*previous, word)) {
+            case Separator::line_break: text.add(U'\n', Box{}); break;
+            case Separator::blank: text.add(U' ', Box{}); break;
+            case Separator::none: break;
         }
     }
+    for (size_t i = 0; i < word.text.size(); ++i) {
+        Box box = i < word.char_boxes.size() ? word.char_boxes[i] : Box{};
+        if (box.empty()) box = word.box;
+        text.add(word.text[i], box);
+    }
+}
+
+PageText join_words(const std::vector<WordBox>& words) {
+    PageText text;
+    for (size_t w = 0; w < words.size(); ++w) append_word(text, w > 0 ? &words[w - 1] : nullptr, words[w]);
     return text;
 }
 
 PageText read_page_text(const poppler::page& page) {
-    std::vector<poppler::text_box> list = page.text_list();
-    std::vector<WordBox> words;
-    words.reserve(list.size());
-    for (const poppler::text_box& tb : list) {
-        WordBox word;
+    const std::vector<poppler::text_box> list = page.text_list();
+    PageText text;
+    text.chars.reserve(list.size() * 8);
+    text.boxes.reserve(list.size() * 8);
+    // Two word buffers used in turn: the previous word decides the separator.
+    WordBox words[2];
+    for (size_t w = 0; w < list.size(); ++w) {
+        const poppler::text_box& tb = list[w];
+        WordBox& word = words[w & 1];
+        word.text.clear();
+        word.char_boxes.clear();
         const poppler::ustring utf16 = tb.text();
         const int32_t length = static_cast<int32_t>(utf16.size());
         // char_bbox() counts code points, text() is UTF-16: decode so that
@@ -82,9 +89,9 @@ PageText read_page_text(const poppler::page& page) {
         word.box = to_box(tb.bbox());
         word.rotation = tb.rotation();
         word.space_after = tb.has_space_after();
-        words.push_back(std::move(word));
+        append_word(text, w > 0 ? &words[(w - 1) & 1] : nullptr, word);
     }
-    return join_words(words);
+    return text;
 }
 
 }  // namespace zuvediv

@@ -36,6 +36,41 @@ void TextFolder::append(FoldedText& out, char32_t c, uint32_t begin, uint32_t en
     out.source_end.push_back(end);
 }
 
+bool TextFolder::has_boundary_before(char32_t c) const {
+    // No ASCII character combines with what precedes it.
+    return c < 0x80 || normaliser_->hasBoundaryBefore(unify_lookalike(c));
+}
+
+void TextFolder::fold_single(FoldedText& out, char32_t c, uint32_t at) const {
+    if (c < 0x80) {
+        // ASCII alone is its own NFKC form; only case can change.
+        if (ignore_case_ && c >= 'A' && c <= 'Z') c += 'a' - 'A';
+        append(out, c, at, at + 1);
+        return;
+    }
+    if (c >= 0x4E00 && c <= 0x9FFF) {  // unified ideographs are inert
+        append(out, c, at, at + 1);
+        return;
+    }
+    auto cached = single_cache_.find(c);
+    if (cached == single_cache_.end()) {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::UnicodeString folded = normaliser_->normalize(icu::UnicodeString(static_cast<UChar32>(c)), status);
+        std::u32string forms;
+        if (U_FAILURE(status)) {
+            forms.push_back(c);
+        } else {
+            for (int32_t k = 0; k < folded.length();) {
+                const UChar32 f = folded.char32At(k);
+                forms.push_back(static_cast<char32_t>(f));
+                k += U16_LENGTH(f);
+            }
+        }
+        cached = single_cache_.emplace(c, std::move(forms)).first;
+    }
+    for (char32_t f : cached->second) append(out, f, at, at + 1);
+}
+
 FoldedText TextFolder::fold(const std::u32string& source) const {
     FoldedText out;
     out.chars.reserve(source.size());
@@ -59,25 +94,21 @@ FoldedText TextFolder::fold(const std::u32string& source) const {
         // A segment runs up to the next character that cannot combine with
         // what precedes it; its folded output maps back to the whole segment.
         uint32_t j = i + 1;
-        while (j < n && !normaliser_->hasBoundaryBefore(unify_lookalike(source[j]))) ++j;
-        char32_t first = unify_lookalike(source[i]);
-        if (j == i + 1 && first < 0x80) {
-            // ASCII alone is its own NFKC form; only case can change.
-            if (ignore_case_ && first >= 'A' && first <= 'Z') first += 'a' - 'A';
-            append(out, first, i, i + 1);
-        } else if (j == i + 1 && normaliser_->isInert(first)) {
-            append(out, first, i, i + 1);
-        } else {
-            segment.remove();
-            for (uint32_t k = i; k < j; ++k) segment.append(static_cast<UChar32>(unify_lookalike(source[k])));
-            UErrorCode status = U_ZERO_ERROR;
-            normaliser_->normalize(segment, folded, status);
-            if (U_FAILURE(status)) folded = segment;
-            for (int32_t k = 0; k < folded.length();) {
-                UChar32 c = folded.char32At(k);
-                append(out, static_cast<char32_t>(c), i, j);
-                k += U16_LENGTH(c);
-            }
+        while (j < n && !has_boundary_before(source[j])) ++j;
+        if (j == i + 1) {
+            fold_single(out, unify_lookalike(source[i]), i);
+            i = j;
+            continue;
+        }
+        segment.remove();
+        for (uint32_t k = i; k < j; ++k) segment.append(static_cast<UChar32>(unify_lookalike(source[k])));
+        UErrorCode status = U_ZERO_ERROR;
+        normaliser_->normalize(segment, folded, status);
+        if (U_FAILURE(status)) folded = segment;
+        for (int32_t k = 0; k < folded.length();) {
+            UChar32 c = folded.char32At(k);
+            append(out, static_cast<char32_t>(c), i, j);
+            k += U16_LENGTH(c);
         }
         i = j;
     }

@@ -4,6 +4,7 @@
 // source characters each folded character came from, so hit boxes stay right.
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include <unicode/normalizer2.h>
@@ -25,8 +26,13 @@ public:
 
 private:
     void append(FoldedText& out, char32_t c, uint32_t begin, uint32_t end) const;
+    bool has_boundary_before(char32_t c) const;
+    void fold_single(FoldedText& out, char32_t c, uint32_t at) const;
     bool ignore_case_;
     const icu::Normalizer2* normaliser_ = nullptr;
+    // Folded forms of lone characters seen so far: kana and the like are
+    // not inert but almost always stand alone, and ICU calls add up.
+    mutable std::unordered_map<char32_t, std::u32string> single_cache_;
 };
 
 // Maps one member of each code-page look-alike pair onto the other.

@@ -54,6 +54,15 @@ TEST(CommandLine, ColourAsTheDesktopProgramWritesIt) {
     }
 }
 
+TEST(CommandLine, ValueMayBeAttached) {
+    const auto p = parse({"-j2", "-Fjpeg", "-C0", "x", "y"});
+    ASSERT_EQ(p.error, "");
+    EXPECT_EQ(p.options.workers, 2);
+    EXPECT_EQ(p.options.format, ImageFormat::jpeg);
+    EXPECT_EQ(p.options.colour, 0u);
+    EXPECT_NE(parse({"-j0", "x", "y"}).error.find("-j の値 \"0\""), std::string::npos);
+}
+
 TEST(CommandLine, UsageOnlyWhenAskedInOptionPosition) {
     EXPECT_TRUE(parse({"-h"}).options.show_usage);
     EXPECT_TRUE(parse({"-v", "-h", "x", "y"}).options.show_usage);

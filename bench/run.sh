@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Benchmark of Zuvediv against pdfgrep and a bare poppler loop on a corpus
+# of ordinary report pages. Not part of the test run: start it by hand.
+#   BENCH_DOCS / BENCH_PAGES   corpus size (default 200 documents x 10 pages)
+#   BENCH_BUILD                build and corpus folder (default build/bench)
+set -euo pipefail
+
+HERE=$(cd "$(dirname "$0")" && pwd)
+ROOT=$(cd "$HERE/.." && pwd)
+BUILD=${BENCH_BUILD:-$ROOT/build/bench}
+DOCS=${BENCH_DOCS:-200}
+PAGES=${BENCH_PAGES:-10}
+CORPUS=$BUILD/corpus
+WORK=$BUILD/work
+PHRASE=Zuvtoken   # a Latin word: never split across lines
+
+echo "== building (Release) in $BUILD"
+cmake -S "$HERE" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$BUILD" -j2 --target zuvediv bare_loop make_corpus image_cost >/dev/null
+TOOL=$BUILD/zuvediv/zuvediv
+
+if [ ! -f "$CORPUS/.made-$DOCS-$PAGES" ]; then
+  echo "== making corpus: $DOCS documents x $PAGES pages"
+  rm -rf "$CORPUS" && mkdir -p "$CORPUS"
+  "$BUILD/make_corpus" "$CORPUS" "$DOCS" "$PAGES"
+  touch "$CORPUS/.made-$DOCS-$PAGES"
+fi
+rm -rf "$WORK" && mkdir -p "$WORK"
+cat "$CORPUS"/*.pdf >/dev/null   # same page cache for everyone
+
+# timed LABEL COMMAND...: elapsed seconds and peak memory (largest process).
+declare -A SECONDS_OF MEMORY_OF
+timed() {
+  local label=$1; shift
+  /usr/bin/time -f "%e %M" -o "$WORK/time" "$@" >"$WORK/$label.out" 2>"$WORK/$label.err" || true
+  read -r SECONDS_OF[$label] MEMORY_OF[$label] <"$WORK/time"
+  printf '%-22s %8.2f s %8d KiB peak\n' "$label" "${SECONDS_OF[$label]}" "${MEMORY_OF[$label]}"
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+echo "== timings ($(nproc) cores)"
+timed pdfgrep pdfgrep -r -F "$PHRASE" "$CORPUS"
+timed bare_loop "$BUILD/bare_loop" "$CORPUS"/*.pdf
+timed zuvediv_j1 "$TOOL" -j 1 -o "$WORK/j1.csv" "$PHRASE" "$CORPUS"
+timed zuvediv_j2 "$TOOL" -j 2 -o "$WORK/j2.csv" "$PHRASE" "$CORPUS"
+for format in png jpeg tiff; do
+  timed "images_$format" "$TOOL" -j 2 -m -F "$format" -O "$WORK/img-$format" "$PHRASE" "$CORPUS"
+done
+
+echo "== ratios"
+echo "zuvediv -j 1 throughput / bare loop:   $(ratio "${SECONDS_OF[bare_loop]}" "${SECONDS_OF[zuvediv_j1]}") (target >= 0.90)"
+echo "zuvediv -j 2 speed-up over -j 1:        $(ratio "${SECONDS_OF[zuvediv_j1]}" "${SECONDS_OF[zuvediv_j2]}") (target >= 1.80)"
+echo "zuvediv -j 1 speed-up over pdfgrep:     $(ratio "${SECONDS_OF[pdfgrep]}" "${SECONDS_OF[zuvediv_j1]}")"
+cmp -s "$WORK/j1.csv" "$WORK/j2.csv" && echo "CSV with -j 1 and -j 2: identical" || echo "CSV with -j 1 and -j 2: DIFFERENT"
+echo "pages: $(grep -o 'ページ: [0-9]*' "$WORK/zuvediv_j1.out")"
+
+echo "== image encoding against rendering (first 20 documents, every page, 150 dpi)"
+mkdir -p "$WORK/cost"
+"$BUILD/image_cost" "$WORK/cost" $(ls "$CORPUS"/*.pdf | head -20)
+echo "(figures in brackets: encode+write time / render time, target <= 0.50)"
+
+echo "== hits per page, exact search, against pdfgrep -F -o -n"
+"$TOOL" -c -n -H -P -R -o "$WORK/exact.csv" "$PHRASE" "$CORPUS" >/dev/null || true
+tail -c +4 "$WORK/exact.csv" | tr -d '\r' | cut -d, -f1,2 | sort | uniq -c >"$WORK/ours.txt"
+pdfgrep -r -F -o -n "$PHRASE" "$CORPUS" | sed -E "s|^.*/([^/:]+):([0-9]+):.*$|\1,\2|" | sort | uniq -c >"$WORK/theirs.txt"
+if cmp -s "$WORK/ours.txt" "$WORK/theirs.txt"; then
+  echo "agree on $(wc -l <"$WORK/ours.txt") pages, $(awk '{s+=$1} END {print s}' "$WORK/ours.txt") hits"
+else
+  echo "DISAGREE:"; diff "$WORK/ours.txt" "$WORK/theirs.txt" | head -20
+fi
