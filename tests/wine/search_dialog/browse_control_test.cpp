@@ -1,0 +1,124 @@
+// The path fields' browse button with the real pickers.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "resources/resource.h"
+#include "support/program_under_test.h"
+#include "support/temp_folder.h"
+
+namespace {
+// Opens the field's picker from the keyboard (F4) and returns its window.
+HWND OpenPicker(const ProgramUnderTest& program, int field) {
+    program.PostKey(field, VK_F4);
+    return WaitForProcessWindow(program.ProcessId(), L"", 15000, program.Dialog());
+}
+
+std::wstring ChildList(HWND window) {
+    std::wstring list;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[64] = {}, text[128] = {};
+        GetClassNameW(child, className, 64);
+        GetWindowTextW(child, text, 128);
+        list += std::to_wstring(GetDlgCtrlID(child)) + L":" + className + L":" + text + L"\n";
+    }
+    return list;
+}
+
+void WaitGone(HWND window) {
+    for (int i = 0; i < 250 && IsWindow(window); ++i) Sleep(20);
+}
+
+// Types a full path into the Open File dialog's name box and confirms.
+void ConfirmFile(HWND picker, const std::wstring& path) {
+    HWND name = GetDlgItem(picker, 0x47C);  // the file name combo box
+    HWND edit = name ? reinterpret_cast<HWND>(SendMessageW(name, CBEM_GETEDITCONTROL, 0, 0)) : nullptr;
+    const std::wstring children = ChildList(picker);
+    ASSERT_TRUE(edit) << std::string(children.begin(), children.end());
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+    PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, IDOK)));
+    WaitGone(picker);
+}
+
+class BrowseControl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = MakeTempFolder(L"browse");
+        m_pdf = m_folder + L"\\" + std::wstring(40, L'長') + L"\\請求書.pdf";
+        MakeFile(m_pdf);
+    }
+    void TearDown() override { RemoveTempFolder(m_folder); }
+    std::wstring m_folder;
+    std::wstring m_pdf;
+};
+}  // namespace
+
+TEST_F(BrowseControl, ConfirmedFilePickUpdatesTextCaretAndDefaultButton) {
+    ProgramUnderTest program;
+    program.Start();
+    program.SetText(IDC_SEARCH_STRING, L"請求");
+    ASSERT_EQ(program.DefaultButtonId(), IDCANCEL);
+
+    const HWND picker = OpenPicker(program, IDC_INPUT_PATH);
+    ASSERT_TRUE(picker);
+    ConfirmFile(picker, m_pdf);
+    program.Settle();
+
+    EXPECT_EQ(program.Text(IDC_INPUT_PATH), m_pdf);
+    DWORD start = 0, end = 0;
+    SendMessageW(program.Item(IDC_INPUT_PATH), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, m_pdf.size()) << "caret behind the last character";
+    EXPECT_EQ(end, m_pdf.size());
+    EXPECT_EQ(program.DefaultButtonId(), IDC_SEARCH);
+}
+
+TEST_F(BrowseControl, ConfirmedFolderPickEnablesCreateImage) {
+    ProgramUnderTest program;
+    program.Start();
+    // The picker opens in the folder of the current path; confirm that folder.
+    program.SetText(IDC_OUTPUT_FOLDER, m_pdf);
+    ASSERT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
+    const HWND picker = OpenPicker(program, IDC_OUTPUT_FOLDER);
+    ASSERT_TRUE(picker);
+    PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, IDOK)));
+    WaitGone(picker);
+    program.Settle();
+
+    const std::wstring folder = m_pdf.substr(0, m_pdf.rfind(L'\\'));
+    EXPECT_EQ(program.Text(IDC_OUTPUT_FOLDER), folder);
+    EXPECT_TRUE(program.IsEnabled(IDC_CREATE_IMAGE));
+}
+
+TEST_F(BrowseControl, CancelledPickChangesNothing) {
+    ProgramUnderTest program;
+    program.Start();
+    const std::wstring before = m_folder + L"\\old.pdf";
+    program.SetText(IDC_INPUT_PATH, before);
+    program.SetText(IDC_SEARCH_STRING, L"x");
+    SendMessageW(program.Item(IDC_INPUT_PATH), EM_SETSEL, 2, 5);
+    for (int field : {IDC_INPUT_PATH, IDC_OUTPUT_FOLDER}) {
+        const HWND picker = OpenPicker(program, field);
+        ASSERT_TRUE(picker) << field;
+        PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        WaitGone(picker);
+        program.Settle();
+    }
+    EXPECT_EQ(program.Text(IDC_INPUT_PATH), before);
+    EXPECT_EQ(program.Text(IDC_OUTPUT_FOLDER), L"");
+    DWORD start = 0, end = 0;
+    SendMessageW(program.Item(IDC_INPUT_PATH), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 2u);
+    EXPECT_EQ(end, 5u);
+    EXPECT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
+}
+
+TEST_F(BrowseControl, TypingIntoThePathFieldsIsRefused) {
+    ProgramUnderTest program;
+    program.Start();
+    for (int field : {IDC_INPUT_PATH, IDC_OUTPUT_FOLDER}) {
+        SendMessageW(program.Item(field), WM_CHAR, L'x', 1);
+        program.Settle();
+        EXPECT_EQ(program.Text(field), L"") << field;
+    }
+}
