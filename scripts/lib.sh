@@ -10,8 +10,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
-# The Japanese font that stands in for the dialogs' fonts (see README).
-UI_FONT_FACE="IPAPGothic"
+# The Japanese font that stands in for the dialogs' fonts: IPA P Gothic with
+# narrowed kana and kanji, made by make_ui_font.py (see README).
+UI_FONT_FACE="Vivevav UI Gothic"
+UI_FONT_SOURCE=/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf
+UI_FONT_FILE="$ROOT/build/fonts/vivevav-ui-gothic.ttf"
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -33,7 +36,7 @@ ensure_packages() {
 }
 
 build_native() {
-    cmake -S "$ROOT" -B "$BUILD_NATIVE" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$ROOT" -B "$BUILD_NATIVE" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIVEVAV_BUILD_TOOL=ON >/dev/null
     cmake --build "$BUILD_NATIVE" -j"$(nproc)"
 }
 
@@ -70,6 +73,12 @@ prepare_prefix() {
     fi
     "$WINESERVER" -p
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    if [ ! -f "$UI_FONT_FILE" ]; then
+        mkdir -p "$(dirname "$UI_FONT_FILE")"
+        /usr/bin/python3 "$ROOT/scripts/make_ui_font.py" "$UI_FONT_SOURCE" "$UI_FONT_FILE.tmp" &&
+            mv "$UI_FONT_FILE.tmp" "$UI_FONT_FILE"
+    fi
+    cp "$UI_FONT_FILE" "$WINEPREFIX/drive_c/windows/Fonts/"
     local face
     for face in "MS UI Gothic" "MS Shell Dlg" "MS Shell Dlg 2"; do
         "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$UI_FONT_FACE" /f >/dev/null 2>&1
