@@ -36,7 +36,7 @@ ensure_packages() {
 }
 
 build_native() {
-    cmake -S "$ROOT" -B "$BUILD_NATIVE" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIVEVAV_BUILD_TOOL=ON >/dev/null
+    cmake -S "$ROOT" -B "$BUILD_NATIVE" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$BUILD_NATIVE" -j"$(nproc)"
 }
 
