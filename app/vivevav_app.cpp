@@ -6,6 +6,7 @@
 #include "search_dialog/vivevav_dlg.h"
 #include "winlayer/app_services.h"
 #include "winlayer/browse_edit.h"
+#include "winlayer/colour_button.h"
 #include "winlayer/registry_profile.h"
 
 BOOL CVivevavApp::InitInstance() {
@@ -17,6 +18,7 @@ BOOL CVivevavApp::InitInstance() {
     // The shell's pickers need COM on this thread; carry on without it if that fails.
     const bool comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     BrowseEdit::RegisterWindowClass();
+    ColourButton::RegisterWindowClass();
 
     RegistryProfile profile(L"Rudedode", ApplicationName());
     SetAppProfile(&profile);

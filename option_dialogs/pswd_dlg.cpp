@@ -1,0 +1,25 @@
+#include "option_dialogs/pswd_dlg.h"
+
+#include "app/window_position.h"
+#include "resources/resource.h"
+#include "winlayer/int_field_exchange.h"
+
+namespace {
+const wchar_t kPositionValue[] = L"PswdDlgPos";
+}
+
+CPswdDlg::CPswdDlg() : DialogBase(IDD_PSWD_DIALOG) {}
+
+BOOL CPswdDlg::OnInitDialog() {
+    RestoreWindowPosition(m_hwnd, kPositionValue, PlacementTest::FirstPlacement);
+    SetDlgItemTextW(m_hwnd, IDC_PASSWORD_EDIT, m_password.c_str());
+    return TRUE;  // the focus goes to the first tab stop, OK
+}
+
+void CPswdDlg::OnOK() {
+    // Taken as typed: no trimming, empty allowed.
+    m_password = ControlText(m_hwnd, IDC_PASSWORD_EDIT);
+    DialogBase::OnOK();
+}
+
+void CPswdDlg::OnDestroy() { SaveWindowPosition(m_hwnd, kPositionValue); }
