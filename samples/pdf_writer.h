@@ -1,0 +1,25 @@
+#pragma once
+// Draws simple text PDFs with cairo and pango (IPA Gothic), and encrypts them
+// with qpdf. Used to make the sample folder and the tool's test documents.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace pdf_writer {
+
+struct TextLine {
+    double x;  // points from the left
+    double y;  // points from the top
+    std::string text;
+};
+
+using PageLines = std::vector<TextLine>;
+
+// A4 portrait unless told otherwise. Throws std::runtime_error on failure.
+void write_pdf(const std::filesystem::path& path, const std::vector<PageLines>& pages, double width = 595,
+               double height = 842);
+
+// Runs qpdf with the arguments; its exit status 3 (warnings only) counts as success.
+void run_qpdf(const std::vector<std::string>& args);
+
+}  // namespace pdf_writer
