@@ -32,10 +32,12 @@ void Close(Palette& p) {
 
 void Choose(Palette& p, int item) {
     if (item < 0 || item >= p.layout.ItemCount()) return;
+    // A colour is in place before the palette goes; the chooser opens only
+    // after it has gone.
     if (item == p.layout.OtherItem())
         PostMessageW(p.button, kPalettePicked, kPickedOther, 0);
     else
-        PostMessageW(p.button, kPalettePicked, kPickedColour, static_cast<LPARAM>(p.options.colours[item]));
+        SendMessageW(p.button, kPalettePicked, kPickedColour, static_cast<LPARAM>(p.options.colours[item]));
     Close(p);
 }
 

@@ -5,8 +5,8 @@
 #include <vector>
 
 // The drop-down palette of a colour button: a popup below the button that
-// closes on a pick, on Esc or when it loses activation. It reports to the
-// button by posting kPalettePicked.
+// closes on a pick, on Esc or when it loses activation. It reports a pick to
+// the button with kPalettePicked.
 constexpr UINT kPalettePicked = WM_APP + 0x31;  // wParam: 1 = colour (lParam COLORREF), 2 = other colours
 constexpr UINT kPaletteClosed = WM_APP + 0x32;  // sent to the button as the palette goes
 constexpr WPARAM kPickedColour = 1;
