@@ -31,10 +31,11 @@ std::string write_png(const RgbImage& image, std::FILE* file, int dpi) {
         return "PNG の書き込みに失敗しました";
     }
     png_init_io(png, file);
-    // Fast deflate with the cheap "sub" filter: a third of the size of raw
-    // pixels for text pages at a fraction of the maximum level's time.
+    // Fastest deflate level and no row filter: on rendered text pages the
+    // filters cost more time than they save bytes (measured: "sub" took
+    // 20% longer for a larger file). About 1/14 of the raw size.
     png_set_compression_level(png, Z_BEST_SPEED);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
     png_set_IHDR(png, info, image.width, image.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     const png_uint_32 per_metre = static_cast<png_uint_32>(dpi / 0.0254 + 0.5);
@@ -95,9 +96,9 @@ std::string write_tiff(const RgbImage& image, const std::string& path, int dpi) 
     TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 8);
     TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
     TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-    TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
-    TIFFSetField(tiff, TIFFTAG_ZIPQUALITY, 1);
-    TIFFSetField(tiff, TIFFTAG_PREDICTOR, PREDICTOR_HORIZONTAL);
+    // PackBits: blank paper shrinks to almost nothing at a quarter of the
+    // cost of rendering; deflate took longer than the rendering itself.
+    TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_PACKBITS);
     TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, kTiffRowsPerStrip);
     TIFFSetField(tiff, TIFFTAG_RESOLUTIONUNIT, RESUNIT_INCH);
     TIFFSetField(tiff, TIFFTAG_XRESOLUTION, static_cast<float>(dpi));

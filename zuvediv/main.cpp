@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "bridge_status.h"
 #include "search_run.h"
 
 #ifdef _WIN32
@@ -20,5 +21,10 @@ int wmain(int argc, wchar_t** argv) {
     return zuvediv::run_tool(args);
 }
 #else
-int main(int argc, char** argv) { return zuvediv::run_tool(std::vector<std::string>(argv + 1, argv + argc)); }
+int main(int argc, char** argv) {
+    zuvediv::BridgeStatus bridge;
+    const int code = zuvediv::run_tool(std::vector<std::string>(argv + 1, argv + argc));
+    bridge.finish(code);
+    return code;
+}
 #endif

@@ -1,0 +1,178 @@
+// Zuvediv.exe for Wine: a Windows console program that runs the native Linux
+// build of the search tool ("zuvediv", next to this file) with the same
+// arguments, shows what it prints in this console and ends with its exit
+// status. Wine gives a native process neither a console window nor a handle
+// to wait on, and passes it only the unix file behind its standard output;
+// so the tool writes into a temporary file that we follow, and reports its
+// pid and exit status in a second file (see the tool's bridge_status.h).
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+// The command line after the program name, exactly as it reached us.
+std::wstring ArgumentsTail(const wchar_t* line) {
+    bool quoted = false;
+    for (; *line && (quoted || (*line != L' ' && *line != L'\t')); ++line)
+        if (*line == L'"') quoted = !quoted;
+    return line;
+}
+
+std::wstring NativeToolPath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    folder.resize(folder.rfind(L'\\') + 1);
+    return folder + L"zuvediv";
+}
+
+// Writes UTF-8 bytes to the console as UTF-16, or passes them on when redirected.
+class Output {
+public:
+    explicit Output(DWORD which) : m_handle(GetStdHandle(which)) {
+        DWORD mode = 0;
+        m_console = GetConsoleMode(m_handle, &mode) != FALSE;
+    }
+    void Write(const char* bytes, DWORD size) {
+        if (!m_console) {
+            DWORD written = 0;
+            WriteFile(m_handle, bytes, size, &written, nullptr);
+            return;
+        }
+        m_pending.append(bytes, size);
+        // Keep an incomplete UTF-8 sequence for the next chunk.
+        size_t complete = m_pending.size();
+        size_t back = 0;
+        while (back < 4 && back < complete && (static_cast<unsigned char>(m_pending[complete - 1 - back]) & 0xC0) == 0x80)
+            ++back;
+        if (back < complete) {
+            const unsigned char lead = static_cast<unsigned char>(m_pending[complete - 1 - back]);
+            const size_t needed = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            if (needed > back + 1) complete -= back + 1;
+        }
+        const int wide = MultiByteToWideChar(CP_UTF8, 0, m_pending.data(), static_cast<int>(complete), nullptr, 0);
+        std::wstring text(static_cast<size_t>(wide), L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, m_pending.data(), static_cast<int>(complete), &text[0], wide);
+        DWORD written = 0;
+        WriteConsoleW(m_handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        m_pending.erase(0, complete);
+    }
+
+private:
+    HANDLE m_handle;
+    bool m_console = false;
+    std::string m_pending;
+};
+
+// Reads the tool's status file: its pid once started, its exit status at the end.
+struct ToolStatus {
+    unsigned long pid = 0;
+    bool exited = false;
+    int exitCode = 2;
+};
+
+ToolStatus ReadStatus(const std::wstring& path) {
+    ToolStatus status;
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return status;
+    char text[256] = {};
+    DWORD read = 0;
+    ReadFile(file, text, sizeof text - 1, &read, nullptr);
+    CloseHandle(file);
+    const std::string lines(text, read);
+    const auto pid = lines.find("pid ");
+    if (pid != std::string::npos) status.pid = std::strtoul(lines.c_str() + pid + 4, nullptr, 10);
+    const auto exit = lines.find("exit ");
+    if (exit != std::string::npos) {
+        status.exited = true;
+        status.exitCode = std::atoi(lines.c_str() + exit + 5);
+    }
+    return status;
+}
+
+// Wine shows the host's /proc under drive Z:.
+bool NativeProcessAlive(unsigned long pid) {
+    const std::wstring proc = L"Z:\\proc\\" + std::to_wstring(pid);
+    return GetFileAttributesW(proc.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void Report(const std::wstring& message) {
+    DWORD written = 0;
+    if (!WriteConsoleW(GetStdHandle(STD_ERROR_HANDLE), message.data(), static_cast<DWORD>(message.size()), &written,
+                       nullptr))
+        fwprintf(stderr, L"%ls", message.c_str());
+}
+
+std::wstring TempFile(const wchar_t* prefix) {
+    wchar_t folder[MAX_PATH] = {}, file[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    if (!GetTempFileNameW(folder, prefix, 0, file)) return {};
+    return file;
+}
+}  // namespace
+
+int wmain() {
+    const std::wstring outputPath = TempFile(L"zuo");
+    const std::wstring statusPath = TempFile(L"zus");
+    if (outputPath.empty() || statusPath.empty()) return 2;
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE writer = CreateFileW(outputPath.c_str(), GENERIC_WRITE, share, &inherit, CREATE_ALWAYS, 0, nullptr);
+    HANDLE reader = CreateFileW(outputPath.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (writer == INVALID_HANDLE_VALUE || reader == INVALID_HANDLE_VALUE) return 2;
+    SetEnvironmentVariableW(L"ZUVEDIV_STATUS_FILE", statusPath.c_str());
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writer;
+    startup.hStdError = writer;
+    const std::wstring tool = NativeToolPath();
+    std::wstring line = L"\"" + tool + L"\"" + ArgumentsTail(GetCommandLineW());
+    std::vector<wchar_t> buffer(line.begin(), line.end());
+    buffer.push_back(L'\0');
+    PROCESS_INFORMATION process{};
+    const BOOL started =
+        CreateProcessW(tool.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    CloseHandle(writer);
+    if (!started) {
+        Report(L"Zuvediv: 検索ツール " + tool + L" を起動できません (エラー " + std::to_wstring(GetLastError()) + L")\r\n");
+        CloseHandle(reader);
+        DeleteFileW(statusPath.c_str());
+        return 2;
+    }
+    if (process.hProcess) CloseHandle(process.hProcess);
+    if (process.hThread) CloseHandle(process.hThread);
+
+    Output out(STD_OUTPUT_HANDLE);
+    char chunk[4096];
+    const ULONGLONG startDeadline = GetTickCount64() + 30000;
+    ToolStatus status;
+    for (bool finished = false;;) {
+        DWORD read = 0;
+        if (ReadFile(reader, chunk, sizeof chunk, &read, nullptr) && read > 0) {
+            out.Write(chunk, read);
+            continue;
+        }
+        if (finished) break;  // the output after the exit has been read too
+        status = ReadStatus(statusPath);
+        if (status.exited) {
+            finished = true;
+        } else if (status.pid != 0 ? !NativeProcessAlive(status.pid) : GetTickCount64() > startDeadline) {
+            Report(L"Zuvediv: 検索ツールが途中で終了しました\r\n");
+            status.exitCode = 2;
+            finished = true;
+        } else {
+            Sleep(50);
+        }
+    }
+    CloseHandle(reader);
+    DeleteFileW(statusPath.c_str());
+    return status.exitCode;
+}
