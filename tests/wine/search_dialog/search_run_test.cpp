@@ -56,7 +56,7 @@ TEST(SearchRun, WorkedExampleReachesTheToolAndTheDialogWaitsForIt) {
     recorder.Release();
     ASSERT_TRUE(WaitForEnabled(program.Dialog(), true));
     EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), L"result.csv");
-    EXPECT_TRUE(ChildProcesses(program.ProcessId(), L"cmd.exe").empty());
+    EXPECT_TRUE(ChildrenNamed(program.ProcessId(), L"cmd.exe").empty());
     EXPECT_EQ(recorder.Records().size(), 1u);
 }
 

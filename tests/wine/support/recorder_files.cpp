@@ -79,7 +79,7 @@ bool WaitForEnabled(HWND window, bool enabled, DWORD milliseconds) {
     return true;
 }
 
-std::vector<DWORD> ChildProcesses(DWORD parentId, const std::wstring& exeName) {
+std::vector<DWORD> ChildrenNamed(DWORD parentId, const std::wstring& exeName) {
     std::vector<DWORD> children;
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return children;

@@ -36,4 +36,4 @@ private:
 bool WaitForEnabled(HWND window, bool enabled, DWORD milliseconds = 15000);
 
 // Processes with this executable name whose parent is the given process.
-std::vector<DWORD> ChildProcesses(DWORD parentId, const std::wstring& exeName);
+std::vector<DWORD> ChildrenNamed(DWORD parentId, const std::wstring& exeName);
