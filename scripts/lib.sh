@@ -6,7 +6,9 @@ BUILD_NATIVE="$ROOT/build/native"
 BUILD_MINGW="$ROOT/build/mingw"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine hands non-ASCII command lines to native programs in the locale's encoding.
+# Wine hands command lines to native programs in the locale's encoding, and
+# its console lays out Japanese text in full-width cells only in a Japanese
+# locale; ensure_japanese_locale makes one when it is missing.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
@@ -33,6 +35,25 @@ ensure_packages() {
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+ensure_japanese_locale() {
+    if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+        localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 >/dev/null 2>&1 || true
+    fi
+    if locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+        export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    fi
+}
+
+# The program directory as it runs under Wine: the program, and the search
+# tool as Zuvediv.exe (a console bridge) with its native build beside it.
+assemble_program_dir() {
+    local dir="$1"
+    mkdir -p "$dir"
+    cp "$BUILD_MINGW/Vivevav.exe" "$dir/"
+    cp "$BUILD_MINGW/zuvediv/wine_bridge/Zuvediv.exe" "$dir/"
+    cp "$BUILD_NATIVE/zuvediv/zuvediv" "$dir/zuvediv"
 }
 
 build_native() {
@@ -79,6 +100,7 @@ prepare_prefix() {
             mv "$UI_FONT_FILE.tmp" "$UI_FONT_FILE"
     fi
     cp "$UI_FONT_FILE" "$WINEPREFIX/drive_c/windows/Fonts/"
+    "$WINE" reg add 'HKCU\Console' /v FaceName /d "IPAGothic" /f >/dev/null 2>&1
     local face
     for face in "MS UI Gothic" "MS Shell Dlg" "MS Shell Dlg 2"; do
         "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$UI_FONT_FACE" /f >/dev/null 2>&1

@@ -11,11 +11,11 @@ log "building the program (Windows) and the search tool (native)"
 build_mingw >"$ROOT/build/mingw-build.log" 2>&1 || { tail -30 "$ROOT/build/mingw-build.log"; exit 1; }
 build_native >"$ROOT/build/native-build.log" 2>&1 || { tail -30 "$ROOT/build/native-build.log"; exit 1; }
 
-# Under Wine the native tool stands in the program directory as Zuvediv.exe.
-cp "$BUILD_NATIVE/zuvediv/zuvediv" "$BUILD_MINGW/Zuvediv.exe"
-if [ -d "$BUILD_NATIVE/samples/pdf" ]; then
-    log "sample PDFs to search: $BUILD_NATIVE/samples/pdf (in the dialog: Z:${BUILD_NATIVE//\//\\}\\samples\\pdf)"
-fi
+PROGRAM_DIR="$ROOT/build/program"
+assemble_program_dir "$PROGRAM_DIR"
+samples="$BUILD_NATIVE/samples/pdf"
+log "sample PDFs to search: $samples (in the dialog: Z:${samples//\//\\})"
+ensure_japanese_locale
 
 headless=0
 [ -z "${DISPLAY:-}" ] && headless=1
@@ -23,11 +23,13 @@ ensure_display
 prepare_prefix "$ROOT/.wineprefix"
 trap 'stop_wine; stop_display' EXIT
 
+# Without the terminal's standard handles the console programs that the
+# dialog starts get a console window of their own, as on Windows.
 if [ "$headless" -eq 0 ]; then
     log "starting PDF Vivevav"
-    "$WINE" "$BUILD_MINGW/Vivevav.exe"
+    "$WINE" "$PROGRAM_DIR/Vivevav.exe" </dev/null >/dev/null 2>&1
 else
-    "$WINE" "$BUILD_MINGW/Vivevav.exe" &
+    "$WINE" "$PROGRAM_DIR/Vivevav.exe" </dev/null >/dev/null 2>&1 &
     for _ in $(seq 100); do
         xwininfo -root -tree 2>/dev/null | grep -q '"PDF Vivevav"' && break
         sleep 0.2

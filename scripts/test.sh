@@ -31,6 +31,8 @@ log "cross build"
 if ! build_mingw >"$ROOT/build/mingw-build.log" 2>&1; then
     tail -40 "$ROOT/build/mingw-build.log"; echo "cross build failed"; add_counts 0 1
 else
+    assemble_program_dir "$ROOT/build/program"
+    ensure_japanese_locale
     VIVEVAV_FORCE_XVFB=1 ensure_display || add_counts 0 1
     prefix=$(mktemp -d /tmp/vivevav-wine-XXXXXX)
     trap 'stop_wine; rm -rf "$prefix"; stop_display' EXIT

@@ -90,6 +90,11 @@ ProgramUnderTest::ProgramUnderTest(bool withRecorder) {
         throw std::runtime_error("cannot copy the recorder");
 }
 
+ProgramUnderTest::ProgramUnderTest(const InPlace& place)
+    : m_programDir(place.programDirectory), m_ownsProgramDir(false) {
+    program_registry::Clear();
+}
+
 ProgramUnderTest::~ProgramUnderTest() {
     if (m_process.hProcess) {
         if (IsRunning()) {
@@ -99,7 +104,7 @@ ProgramUnderTest::~ProgramUnderTest() {
         CloseHandle(m_process.hProcess);
         CloseHandle(m_process.hThread);
     }
-    RemoveTempFolder(m_programDir);
+    if (m_ownsProgramDir) RemoveTempFolder(m_programDir);
     program_registry::Clear();
 }
 
@@ -111,7 +116,9 @@ void ProgramUnderTest::Start() {
     for (int attempt = 0; attempt < 2 && !m_process.hProcess; ++attempt) {
         std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
         buffer.push_back(L'\0');
-        if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, m_programDir.c_str(),
+        // Detached, as when started from the desktop: consoles it starts get windows of their own.
+        if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
+                            m_programDir.c_str(),
                             &startup, &m_process))
             m_process = PROCESS_INFORMATION{};
     }

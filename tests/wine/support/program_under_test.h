@@ -13,6 +13,11 @@ class ProgramUnderTest {
 public:
     // With a recorder, a stand-in for the search tool lies next to the program.
     explicit ProgramUnderTest(bool withRecorder = false);
+    // Runs the program where it already lies, with whatever stands beside it.
+    struct InPlace {
+        std::wstring programDirectory;
+    };
+    explicit ProgramUnderTest(const InPlace& place);
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
@@ -47,6 +52,7 @@ public:
 
 private:
     std::wstring m_programDir;
+    bool m_ownsProgramDir = true;
     PROCESS_INFORMATION m_process{};
     HWND m_dialog = nullptr;
 };

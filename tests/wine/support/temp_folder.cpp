@@ -46,3 +46,30 @@ void MakeFile(const std::wstring& path) {
     if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create a test file");
     CloseHandle(file);
 }
+
+void CopyFolder(const std::wstring& from, const std::wstring& to) {
+    MakeFolder(to);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot list a folder to copy");
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            CopyFolder(from + L"\\" + name, to + L"\\" + name);
+        else if (!CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE))
+            throw std::runtime_error("cannot copy a file");
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
