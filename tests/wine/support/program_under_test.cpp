@@ -175,9 +175,14 @@ int ProgramUnderTest::ComboSelection(int id) const {
 int ProgramUnderTest::ComboCount(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCOUNT, 0, 0)); }
 
 HWND ProgramUnderTest::FocusWindow() const {
+    // While activation moves between windows (a message box just closed) the
+    // thread briefly has no focus; give it a moment to settle.
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    GetGUIThreadInfo(m_process.dwThreadId, &info);
+    for (int i = 0; i < 100; ++i) {
+        if (GetGUIThreadInfo(m_process.dwThreadId, &info) && info.hwndFocus) break;
+        Sleep(20);
+    }
     return info.hwndFocus;
 }
 
