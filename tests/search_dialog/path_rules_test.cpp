@@ -7,86 +7,65 @@
 
 namespace {
 // A small file system: folders and files by full path, Windows style.
-class FakeLookup final : public PathLookup {
-public:
-    std::set<std::wstring> folders;
+struct FakeLookup final : PathLookup {
+    std::set<std::wstring> folders, files;
     std::map<std::wstring, std::wstring> firstPdf;  // pattern -> name
-    std::set<std::wstring> files;
 
     std::optional<bool> IsFolder(const std::wstring& path) const override {
-        if (folders.count(path)) return true;
-        if (files.count(path)) return false;
+        if (folders.count(path) || files.count(path)) return folders.count(path) > 0;
         return std::nullopt;
     }
     std::optional<std::wstring> FirstPdfFile(const std::wstring& pattern) const override {
         const auto it = firstPdf.find(pattern);
-        if (it == firstPdf.end()) return std::nullopt;
-        return it->second;
+        return it == firstPdf.end() ? std::nullopt : std::optional(it->second);
     }
 };
+}  // namespace
 
-FakeLookup Sample() {
+TEST(PathRules, ModeSwitches) {
     FakeLookup fs;
     fs.folders = {L"C:\\docs", L"C:\\empty", L"D:"};
     fs.files = {L"C:\\docs\\a.pdf", L"C:\\a.pdf", L"D:\\b.pdf"};
     fs.firstPdf = {{L"C:\\docs\\*.pdf", L"a.pdf"}, {L"D:\\*.pdf", L"b.pdf"}};
-    return fs;
-}
-
-struct Case {
-    const wchar_t* text;
-    std::optional<std::wstring> expected;  // nothing: the field keeps its text
-};
-}  // namespace
-
-TEST(PathRules, FileModeFromFolderMode) {
-    const FakeLookup fs = Sample();
-    const Case cases[] = {
-        {L"C:\\docs", L"C:\\docs\\a.pdf"},
-        {L"C:\\docs\\", L"C:\\docs\\a.pdf"},
-        {L"C:\\docs/", L"C:\\docs\\a.pdf"},
-        {L"D:\\", L"D:\\b.pdf"},          // a drive root picked as the folder
-        {L"C:\\empty", L""},              // a folder without PDF files
-        {L"C:\\docs\\a.pdf", std::nullopt},  // already a file
-        {L"C:\\nowhere", std::nullopt},    // names nothing
-        {L"", std::nullopt},
+    struct Case {
+        bool toFile;
+        const wchar_t* text;
+        std::optional<std::wstring> expected;  // nothing: the field keeps its text
     };
-    for (const Case& c : cases) EXPECT_EQ(PathForFileMode(c.text, fs), c.expected) << c.text;
-}
-
-TEST(PathRules, FolderModeFromFileMode) {
-    const FakeLookup fs = Sample();
     const Case cases[] = {
-        {L"C:\\docs\\a.pdf", L"C:\\docs"},
-        {L"C:\\a.pdf", L"C:\\"},          // a file in a drive root leaves the root
-        {L"C:\\docs\\", std::nullopt},    // a folder stays, separator included
-        {L"C:\\docs", std::nullopt},
-        {L"C:\\gone.pdf", std::nullopt},  // names nothing
-        {L"", std::nullopt},
+        {true, L"C:\\docs", L"C:\\docs\\a.pdf"},
+        {true, L"C:\\docs\\", L"C:\\docs\\a.pdf"},
+        {true, L"C:\\docs/", L"C:\\docs\\a.pdf"},
+        {true, L"D:\\", L"D:\\b.pdf"},            // a drive root picked as the folder
+        {true, L"C:\\empty", L""},                // a folder without PDF files
+        {true, L"C:\\docs\\a.pdf", std::nullopt},  // already a file
+        {true, L"C:\\nowhere", std::nullopt},
+        {true, L"", std::nullopt},
+        {false, L"C:\\docs\\a.pdf", L"C:\\docs"},
+        {false, L"C:\\a.pdf", L"C:\\"},           // a file in a drive root leaves the root
+        {false, L"C:\\docs\\", std::nullopt},     // a folder stays, separator included
+        {false, L"C:\\docs", std::nullopt},
+        {false, L"C:\\gone.pdf", std::nullopt},
+        {false, L"", std::nullopt},
     };
-    for (const Case& c : cases) EXPECT_EQ(PathForFolderMode(c.text, fs), c.expected) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.toFile ? PathForFileMode(c.text, fs) : PathForFolderMode(c.text, fs), c.expected)
+            << c.toFile << " " << c.text;
 }
 
 TEST(PathRules, LengthLimits) {
     FakeLookup fs;
     const std::wstring fits(253, L'f');  // + "\*.pdf" = 259
     const std::wstring tooLong(254, L'g');
-    fs.folders = {fits, tooLong};
-    fs.firstPdf = {{fits + L"\\*.pdf", L"ab.pdf"}, {tooLong + L"\\*.pdf", L"a.pdf"}};
-    EXPECT_EQ(PathForFileMode(tooLong, fs), std::nullopt) << "the pattern would not fit";
-    // The pattern fits, but the folder plus the found name does not.
-    EXPECT_EQ(PathForFileMode(fits, fs), std::nullopt);
-
     const std::wstring shorter(250, L'h');
-    fs.folders.insert(shorter);
-    fs.firstPdf[shorter + L"\\*.pdf"] = L"12345678";  // 250 + 1 + 8 = 259
-    EXPECT_EQ(PathForFileMode(shorter, fs), shorter + L"\\12345678");
-}
+    fs.folders = {fits, tooLong, shorter};
+    fs.firstPdf = {{fits + L"\\*.pdf", L"ab.pdf"}, {tooLong + L"\\*.pdf", L"a.pdf"}, {shorter + L"\\*.pdf", L"12345678"}};
+    EXPECT_EQ(PathForFileMode(tooLong, fs), std::nullopt) << "the pattern would not fit";
+    EXPECT_EQ(PathForFileMode(fits, fs), std::nullopt) << "the folder plus the found name would not fit";
+    EXPECT_EQ(PathForFileMode(shorter, fs), shorter + L"\\12345678");  // 259
 
-TEST(PathRules, TextBeyondTheBufferIsCutBeforeTheLookup) {
-    FakeLookup fs;
-    const std::wstring file = L"C:\\" + std::wstring(250, L'x') + L"\\y.pdf";  // 259 characters
-    ASSERT_EQ(file.size(), 259u);
+    // Text beyond the 259-character buffer is cut before the lookup.
+    const std::wstring file = L"C:\\" + std::wstring(250, L'x') + L"\\y.pdf";
     fs.files = {file};
     EXPECT_EQ(PathForFolderMode(file + L"zzz", fs), L"C:\\" + std::wstring(250, L'x'));
 }
