@@ -31,15 +31,9 @@ void Collect(HKEY parent, const std::wstring& path, RegistrySnapshot& out) {
 }
 }  // namespace
 
-OptionDialog::OptionDialog(const ProgramUnderTest& program, int command, const std::wstring& caption)
+OptionDialog::OptionDialog(const ProgramUnderTest& program, const std::wstring& caption, int command)
     : m_program(program) {
-    program.PostCommand(command);
-    m_window = WaitForProcessWindow(program.ProcessId(), caption, 10000);
-    if (!m_window) throw std::runtime_error("the option dialog did not appear");
-    Settle();
-}
-
-OptionDialog::OptionDialog(const ProgramUnderTest& program, const std::wstring& caption) : m_program(program) {
+    if (command) program.PostCommand(command);
     m_window = WaitForProcessWindow(program.ProcessId(), caption, 10000);
     if (!m_window) throw std::runtime_error("the option dialog did not appear");
     Settle();
@@ -127,4 +121,32 @@ bool RegistryHoldsText(const RegistrySnapshot& snapshot, const std::wstring& tex
 std::pair<int, int> EditSelection(HWND edit) {
     const auto packed = static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
     return {LOWORD(packed), HIWORD(packed)};
+}
+
+HWND WaitForOwnedDialog(DWORD processId, HWND owner) {
+    struct Search {
+        DWORD processId;
+        HWND owner;
+        HWND found;
+    };
+    for (int i = 0; i < 500; ++i) {
+        Search search{processId, owner, nullptr};
+        EnumWindows(
+            [](HWND hwnd, LPARAM lp) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(lp);
+                DWORD process = 0;
+                GetWindowThreadProcessId(hwnd, &process);
+                wchar_t className[16] = {};
+                GetClassNameW(hwnd, className, 16);
+                if (process != s->processId || GetWindow(hwnd, GW_OWNER) != s->owner || !IsWindowVisible(hwnd) ||
+                    lstrcmpW(className, L"#32770") != 0)
+                    return TRUE;
+                s->found = hwnd;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(20);
+    }
+    return nullptr;
 }

@@ -19,10 +19,8 @@ inline const std::wstring kAboutCaption = L"バージョン情報 PDF Vivevav";
 // command (or any message that opens it) and driven by window messages.
 class OptionDialog {
 public:
-    // Posts the command to the search dialog and waits for the dialog.
-    OptionDialog(const ProgramUnderTest& program, int command, const std::wstring& caption);
-    // Waits for a dialog that something else opened.
-    OptionDialog(const ProgramUnderTest& program, const std::wstring& caption);
+    // Posts the command (if any) to the search dialog and waits for the dialog.
+    OptionDialog(const ProgramUnderTest& program, const std::wstring& caption, int command = 0);
 
     HWND Window() const { return m_window; }
     HWND Item(int id) const { return GetDlgItem(m_window, id); }
@@ -58,3 +56,6 @@ bool RegistryHoldsText(const RegistrySnapshot& snapshot, const std::wstring& tex
 
 // The first selected and the end of the selection of an edit.
 std::pair<int, int> EditSelection(HWND edit);
+
+// A visible dialog box of the process that the given window owns, waited for.
+HWND WaitForOwnedDialog(DWORD processId, HWND owner);

@@ -25,40 +25,31 @@ std::vector<uint8_t> Record(int x, int y) {
 
 TEST_P(OptionPosition, WrittenOnCloseAndUsedOnReopening) {
     const std::wstring section = L"Settings\\WindowPlacement";
+    const Dialog& d = GetParam();
     ProgramUnderTest program;
     program.Start();
-    RECT placed{};
-    {
-        OptionDialog dialog(program, GetParam().command, *GetParam().caption);
-        placed = dialog.Rect();
+    // Opens, checks where it stands, closes, and returns the record written then.
+    const auto openAt = [&](int x, int y) {
+        OptionDialog dialog(program, *d.caption, d.command);
+        const RECT rect = dialog.Rect();
+        if (x >= 0) { EXPECT_EQ(std::make_pair(rect.left, rect.top), std::make_pair(LONG{x}, LONG{y})); }
         dialog.Press(IDCANCEL);
-        ASSERT_TRUE(dialog.WaitClosed());
-    }
-    EXPECT_EQ(program_registry::ReadBinary(section, GetParam().valueName), Record(placed.left, placed.top));
+        EXPECT_TRUE(dialog.WaitClosed());
+        return std::make_pair(rect, program_registry::ReadBinary(section, d.valueName));
+    };
+    const auto [placed, first] = openAt(-1, -1);
+    EXPECT_EQ(first, Record(placed.left, placed.top));
 
     // A corner that passes the test is used, and written back as it is.
     const int x = placed.left + 37, y = placed.top + 23;
-    program_registry::WriteBinary(section, GetParam().valueName, Record(x, y));
-    {
-        OptionDialog dialog(program, GetParam().command, *GetParam().caption);
-        EXPECT_EQ(dialog.Rect().left, x);
-        EXPECT_EQ(dialog.Rect().top, y);
-        dialog.Press(IDCANCEL);
-        ASSERT_TRUE(dialog.WaitClosed());
-    }
-    EXPECT_EQ(program_registry::ReadBinary(section, GetParam().valueName), Record(x, y));
+    program_registry::WriteBinary(section, d.valueName, Record(x, y));
+    EXPECT_EQ(openAt(x, y).second, Record(x, y));
 
     // A record of 12 bytes is not used and is replaced by 8 bytes.
     auto longRecord = Record(x + 5, y + 5);
     longRecord.resize(12);
-    program_registry::WriteBinary(section, GetParam().valueName, longRecord);
-    {
-        OptionDialog dialog(program, GetParam().command, *GetParam().caption);
-        EXPECT_EQ(dialog.Rect().left, placed.left);
-        dialog.Press(IDCANCEL);
-        ASSERT_TRUE(dialog.WaitClosed());
-    }
-    EXPECT_EQ(program_registry::ReadBinary(section, GetParam().valueName), Record(placed.left, placed.top));
+    program_registry::WriteBinary(section, d.valueName, longRecord);
+    EXPECT_EQ(openAt(placed.left, placed.top).second, Record(placed.left, placed.top));
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreeDialogs, OptionPosition,

@@ -6,7 +6,7 @@
 
 namespace {
 std::wstring OpenReadAndClose(const ProgramUnderTest& program) {
-    OptionDialog dialog(program, ID_SETTINGS_PASSWORD, kPasswordCaption);
+    OptionDialog dialog(program, kPasswordCaption, ID_SETTINGS_PASSWORD);
     const std::wstring text = dialog.Text(IDC_PASSWORD_EDIT);
     dialog.Press(IDCANCEL);
     EXPECT_TRUE(dialog.WaitClosed());
@@ -14,7 +14,7 @@ std::wstring OpenReadAndClose(const ProgramUnderTest& program) {
 }
 
 void OpenAndConfirm(const ProgramUnderTest& program, const std::wstring& text) {
-    OptionDialog dialog(program, ID_SETTINGS_PASSWORD, kPasswordCaption);
+    OptionDialog dialog(program, kPasswordCaption, ID_SETTINGS_PASSWORD);
     dialog.SetText(IDC_PASSWORD_EDIT, text);
     dialog.Press(IDOK);
     EXPECT_TRUE(dialog.WaitClosed());
@@ -25,7 +25,7 @@ TEST(PasswordDialog, RoundTripThroughOkCancelAndClearing) {
     ProgramUnderTest program;
     program.Start();
     {
-        OptionDialog first(program, ID_SETTINGS_PASSWORD, kPasswordCaption);
+        OptionDialog first(program, kPasswordCaption, ID_SETTINGS_PASSWORD);
         EXPECT_EQ(first.Text(IDC_PASSWORD_EDIT), L"");
         EXPECT_EQ(program.FocusWindow(), first.Item(IDOK));
         EXPECT_EQ(GetWindowLongW(first.Item(IDC_PASSWORD_EDIT), GWL_STYLE) & ES_PASSWORD, 0) << "shown as typed";
@@ -37,7 +37,7 @@ TEST(PasswordDialog, RoundTripThroughOkCancelAndClearing) {
     EXPECT_EQ(OpenReadAndClose(program), secret);
 
     {
-        OptionDialog typedThenCancelled(program, ID_SETTINGS_PASSWORD, kPasswordCaption);
+        OptionDialog typedThenCancelled(program, kPasswordCaption, ID_SETTINGS_PASSWORD);
         typedThenCancelled.SetText(IDC_PASSWORD_EDIT, L"other");
         typedThenCancelled.PostKey(IDC_PASSWORD_EDIT, VK_ESCAPE);
         ASSERT_TRUE(typedThenCancelled.WaitClosed());
