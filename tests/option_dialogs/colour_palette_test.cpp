@@ -32,16 +32,11 @@ TEST(ColourPalette, EveryItemIsFoundAtItsOwnRectangle) {
     EXPECT_EQ(layout.ItemAt(layout.Width(), layout.Height()), -1);
 }
 
-TEST(ColourPalette, WithoutOtherButtonThePaletteEndsAfterTheCells) {
-    const PaletteLayout with(20, 5, 16, 20, true);
-    const PaletteLayout without(20, 5, 16, 20, false);
-    EXPECT_LT(without.Height(), with.Height());
-    EXPECT_EQ(without.ItemCount(), 20);
-    EXPECT_EQ(without.Move(17, PaletteMove::Down), 17);
-}
-
 TEST(ColourPalette, KeyboardMoves) {
     const PaletteLayout full(20, 5, 16, 20, true);
+    const PaletteLayout without(20, 5, 16, 20, false);  // no "other colours" button: ends after the cells
+    EXPECT_LT(without.Height(), full.Height());
+    EXPECT_EQ(without.ItemCount(), 20);
     const PaletteLayout shortRow(7, 5, 16, 20, true);  // rows of 5 and 2
     struct Case {
         const PaletteLayout* layout;
@@ -57,7 +52,7 @@ TEST(ColourPalette, KeyboardMoves) {
         {&full, 20, PaletteMove::Left, 20},  {&full, 12, PaletteMove::Up, 7},
         {&shortRow, 3, PaletteMove::Down, 6}, {&shortRow, 6, PaletteMove::Down, 7},
         {&shortRow, 7, PaletteMove::Up, 5},   {&shortRow, 6, PaletteMove::Right, 6},
-        {&full, -1, PaletteMove::Down, 0},   {&full, 99, PaletteMove::Left, 0},
+        {&without, 17, PaletteMove::Down, 17}, {&full, -1, PaletteMove::Down, 0},   {&full, 99, PaletteMove::Left, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.layout->Move(c.from, c.move), c.to) << c.from << " move " << static_cast<int>(c.move);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(OptionValues, ColourFormsSwapRedAndBlue) {
+TEST(OptionValues, ColoursSwapRedAndBlueAndStayAtMostWhite) {
     struct Case { uint32_t colourRef, rgb; };
     const Case cases[] = {
         {0x0000FF, 0xFF0000},  // red
@@ -16,6 +16,9 @@ TEST(OptionValues, ColourFormsSwapRedAndBlue) {
         EXPECT_EQ(RgbToColourRef(c.rgb), c.colourRef) << std::hex << c.rgb;
     }
     EXPECT_EQ(ColourRefToRgb(0xAB0000FFu), 0xFF0000u) << "the top byte is cleared";
+    // Colours above white become white.
+    for (uint32_t stored : {0xFFFFFFu, 0x01000000u, 0xFFFFFFFFu}) EXPECT_EQ(ClampColour(stored), 0xFFFFFFu) << stored;
+    EXPECT_EQ(ClampColour(0xFF), 0xFFu);
 }
 
 TEST(OptionValues, OpacityIsReadSigned) {
@@ -30,11 +33,4 @@ TEST(OptionValues, FrameWidthUnsignedAndSignedReadings) {
     for (const auto& [stored, expected] : unsignedCases) EXPECT_EQ(ClampFrameWidthUnsigned(stored), expected) << stored;
     const std::pair<uint32_t, int32_t> signedCases[] = {{0, 1}, {250, 100}, {static_cast<uint32_t>(-5), 1}, {7, 7}};
     for (const auto& [stored, expected] : signedCases) EXPECT_EQ(ClampFrameWidthSigned(stored), expected) << stored;
-}
-
-TEST(OptionValues, ColourAboveWhiteBecomesWhite) {
-    EXPECT_EQ(ClampColour(0xFFFFFF), 0xFFFFFFu);
-    EXPECT_EQ(ClampColour(0x01000000), 0xFFFFFFu);
-    EXPECT_EQ(ClampColour(0xFFFFFFFFu), 0xFFFFFFu);
-    EXPECT_EQ(ClampColour(0xFF), 0xFFu);
 }
