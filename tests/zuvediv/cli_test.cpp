@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "pdf_fixtures.h"
-#include "tool_process.h"
 
 namespace zuvediv_test {
 namespace {
@@ -25,124 +24,67 @@ const std::string kInvoiceRows =
     "mixed.pdf,1,invoice,deeper invoice here\r\n"
     "secret.pdf,1,invoice,secret invoice\r\n";
 
-TEST(Cli, CsvByteForByteSameWithOneOrTwoWorkers) {
-    const fs::path out = scratch_dir("cli-csv");
-    for (const char* workers : {"1", "2"}) {
-        const fs::path csv = out / (std::string("r") + workers + ".csv");
-        const ToolRun run = run_tool_binary(
-            {"-s", "-j", workers, "-p", kUserPassword, "-P", "-o", csv.string(), "invoice", fixtures().docs.string()});
+// The whole file, with the search string and input last; -s and -o added.
+TEST(Cli, CsvByteForByteByColumnOptionsAndWorkers) {
+    const fs::path csv = scratch_dir("cli-csv") / "r.csv";
+    const std::string docs = fixtures().docs.string(), deeper = docs + "/sub/deeper";
+    const std::string all = "フォルダ,ファイル,ページ,検索文字列,該当箇所\r\n", no_folder = "ファイル,ページ,検索文字列,該当箇所\r\n";
+    const std::vector<std::string> cases[][2] = {
+        {{"-j", "1", "-p", kUserPassword, "-P", "invoice", docs}, {no_folder + kInvoiceRows}},
+        {{"-j", "2", "-p", kUserPassword, "-P", "invoice", docs}, {no_folder + kInvoiceRows}},
+        {{"here", docs}, {all + deeper + ",mixed.pdf,1,here,deeper invoice here\r\n"}},
+        {{"-H", "-Q", "-R", "here", docs}, {deeper + ",1,deeper invoice here\r\n"}},
+        {{"-P", "-Q", "-R", "here", docs}, {"ページ,該当箇所\r\n1,deeper invoice here\r\n"}},
+        {{"-H", "-P", "-123", fixtures().mixed.string()},
+         {"mixed.pdf,2,-123,ｶﾅ表記 ﬁle name 東京〜大阪 −123 𠮷野家 invoice Invoice\r\n"}},
+    };
+    for (const auto& [options, expected] : cases) {
+        std::vector<std::string> args{"-s", "-o", csv.string()};
+        args.insert(args.end(), options.begin(), options.end());
+        const ToolRun run = run_tool_binary(args);
         EXPECT_EQ(run.exit_code, 0) << run.out << run.err;
-        EXPECT_EQ(read_file(csv), kBom + "ファイル,ページ,検索文字列,該当箇所\r\n" + kInvoiceRows) << workers;
+        EXPECT_EQ(read_file(csv), kBom + expected[0]) << options[0] << " " << options[1];
     }
 }
 
-TEST(Cli, ColumnOptionsAndFolderColumn) {
-    const fs::path csv = scratch_dir("cli-columns") / "r.csv";
-    const std::string docs = fixtures().docs.string();
-    struct Case {
-        std::vector<std::string> options;
-        std::string expected;
-    };
-    const Case cases[] = {
-        {{}, "フォルダ,ファイル,ページ,検索文字列,該当箇所\r\n" + docs + "/sub/deeper,mixed.pdf,1,here,deeper invoice here\r\n"},
-        {{"-H"}, docs + "/sub/deeper,mixed.pdf,1,here,deeper invoice here\r\n"},
-        {{"-H", "-Q", "-R"}, docs + "/sub/deeper,1,deeper invoice here\r\n"},
-        {{"-P", "-Q", "-R"}, "ページ,該当箇所\r\n1,deeper invoice here\r\n"},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> args = c.options;
-        for (const std::string& a : std::vector<std::string>{"-s", "-o", csv.string(), "here", docs}) args.push_back(a);
-        const ToolRun run = run_tool_binary(args);
-        EXPECT_EQ(run.exit_code, 0) << run.err;
-        EXPECT_EQ(read_file(csv), kBom + c.expected);
-    }
-}
-
-TEST(Cli, WithoutRecursionOnlyTheFoldersOwnFiles) {
-    const ToolRun run = run_tool_binary({"-v", "-p", kUserPassword, "invoice", fixtures().docs.string()});
-    EXPECT_EQ(run.exit_code, 0);
-    EXPECT_TRUE(contains(run.out, "[3/4]"));
-    EXPECT_FALSE(contains(run.out, "secret.pdf"));
-    EXPECT_TRUE(contains(run.out, "該当: 8 件"));
-}
-
-TEST(Cli, SearchStringStartingWithDash) {
-    const fs::path csv = scratch_dir("cli-dash") / "r.csv";
-    const ToolRun run = run_tool_binary({"-H", "-P", "-o", csv.string(), "-123", fixtures().mixed.string()});
-    EXPECT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_EQ(read_file(csv), kBom + "mixed.pdf,2,-123,ｶﾅ表記 ﬁle name 東京〜大阪 −123 𠮷野家 invoice Invoice\r\n");
-}
-
-TEST(Cli, ExactSearchNeedsExactText) {
-    EXPECT_EQ(run_tool_binary({"-c", "-n", "ABC", fixtures().mixed.string()}).exit_code, 1);
-    EXPECT_EQ(run_tool_binary({"ABC", fixtures().mixed.string()}).exit_code, 0);
-    EXPECT_EQ(run_tool_binary({"-c", "-n", "Invoice", fixtures().mixed.string()}).exit_code, 0);
-}
-
-TEST(Cli, EncryptedDocuments) {
-    struct Case {
-        std::vector<std::string> password;
-        int exit_code;
-        std::string message;
-    };
-    const Case cases[] = {
-        {{"-p", kUserPassword}, 0, "該当: 1 件"},
-        {{"-p", kOwnerPassword}, 0, "該当: 1 件"},
-        {{"-p", "wrong"}, 2, "secret.pdf: パスワードが違います"},
-        {{}, 2, "secret.pdf: パスワードが必要です"},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> args = c.password;
-        args.push_back("invoice");
-        args.push_back(fixtures().secret.string());
-        const ToolRun run = run_tool_binary(args);
-        EXPECT_EQ(run.exit_code, c.exit_code) << c.message;
-        EXPECT_TRUE(contains(run.out, c.message)) << run.out;
-    }
-}
-
-TEST(Cli, UnreadableFilesAreNamedAndTheSearchGoesOn) {
-    const ToolRun run = run_tool_binary({"invoice", fixtures().docs.string()});
-    EXPECT_EQ(run.exit_code, 0);
-    EXPECT_TRUE(contains(run.out, "スキップしたファイル: 2 件"));
-    EXPECT_TRUE(contains(run.out, "broken.pdf: PDF が壊れていて開けません"));
-    EXPECT_TRUE(contains(run.out, "fake.PDF: PDF ファイルではありません"));
-    const ToolRun only_broken = run_tool_binary({"invoice", fixtures().broken.string()});
-    EXPECT_EQ(only_broken.exit_code, 2);
-}
-
+// Exit status (0 found, 1 nothing found, 2 error) and the messages on stdout or stderr.
 TEST(Cli, ExitStatusAndMessages) {
     struct Case {
         std::vector<std::string> args;
         int exit_code;
-        std::string err;
+        std::string ToolRun::*stream;
+        std::vector<std::string> messages;
     };
-    const std::string mixed = fixtures().mixed.string();
+    const auto out = &ToolRun::out, err = &ToolRun::err;
+    const std::string docs = fixtures().docs.string(), mixed = fixtures().mixed.string(),
+                      secret = fixtures().secret.string();
     const Case cases[] = {
-        {{"nothing-like-this", mixed}, 1, ""},
-        {{"-q", "x", mixed}, 2, "不明なオプションです: -q"},
-        {{"-a", "12", "x", mixed}, 2, "-a の値 \"12\""},
-        {{"-C", "XYZ", "x", mixed}, 2, "-C の値 \"XYZ\""},
-        {{"-m", "x", mixed}, 2, "-O で画像の出力先"},
-        {{"x", "/no/such/folder"}, 2, "検索するパスが見つかりません: /no/such/folder"},
-        {{"-o", "/no/such/folder/r.csv", "invoice", mixed}, 2, "CSV ファイルを作れません"},
+        {{"nothing-like-this", mixed}, 1, out, {}},
+        {{"-c", "-n", "ABC", mixed}, 1, out, {}},  // only the full-width form is there
+        {{"ABC", mixed}, 0, out, {}},
+        {{"-c", "-n", "Invoice", mixed}, 0, out, {}},
+        {{"-v", "-p", kUserPassword, "invoice", docs}, 0, out, {"[3/4]", "該当: 8 件"}},  // the folder's own files
+        {{"-p", kUserPassword, "invoice", secret}, 0, out, {"該当: 1 件"}},
+        {{"-p", kOwnerPassword, "invoice", secret}, 0, out, {"該当: 1 件"}},
+        {{"-p", "wrong", "invoice", secret}, 2, out, {"secret.pdf: パスワードが違います"}},
+        {{"invoice", secret}, 2, out, {"secret.pdf: パスワードが必要です"}},
+        {{"invoice", docs},
+         0,
+         out,
+         {"スキップしたファイル: 2 件", "broken.pdf: PDF が壊れていて開けません", "fake.PDF: PDF ファイルではありません"}},
+        {{"invoice", fixtures().broken.string()}, 2, out, {"broken.pdf: PDF が壊れていて開けません"}},
+        {{"-a", "12", "x", mixed}, 2, err, {"-a の値 \"12\""}},
+        {{"x", "/no/such/folder"}, 2, err, {"検索するパスが見つかりません: /no/such/folder"}},
+        {{"-o", "/no/such/folder/r.csv", "invoice", mixed}, 2, err, {"CSV ファイルを作れません"}},
+        {{"-h"}, 0, out, {"  -s ", "  -m ", "  -F ", "  -O ", "  -o ", "  -H ", "  -P ", "  -Q ", "  -R ", "  -v ",
+                          "  -p ", "  -a ", "  -w ", "  -C ", "  -c ", "  -n ", "  -t ", "  -j ", "  -r ", "  -h "}},
     };
     for (const Case& c : cases) {
         const ToolRun run = run_tool_binary(c.args);
-        EXPECT_EQ(run.exit_code, c.exit_code) << c.err;
-        EXPECT_TRUE(contains(run.err, c.err)) << run.err;
-        if (c.exit_code == 2 && c.args.size() < 4) {
-            EXPECT_EQ(run.out, "");  // stopped before any file
-        }
-    }
-}
-
-TEST(Cli, UsageListsEveryOption) {
-    const ToolRun run = run_tool_binary({"-h"});
-    EXPECT_EQ(run.exit_code, 0);
-    for (const char* option : {"-s", "-m", "-F", "-O", "-o", "-H", "-P", "-Q", "-R", "-v", "-p", "-a", "-w", "-C",
-                               "-c", "-n", "-t", "-j", "-r", "-h"}) {
-        EXPECT_TRUE(contains(run.out, std::string("  ") + option + " ")) << option;
+        const std::string& shown = run.*c.stream;
+        EXPECT_EQ(run.exit_code, c.exit_code) << c.args[0] << " " << run.out << run.err;
+        for (const std::string& message : c.messages) EXPECT_TRUE(contains(shown, message)) << message << ": " << shown;
+        if (c.stream == err) { EXPECT_EQ(run.out, "") << "stopped before any file"; }
     }
 }
 

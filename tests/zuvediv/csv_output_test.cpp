@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "csv_output.h"
 #include "pdf_fixtures.h"
@@ -58,14 +57,7 @@ TEST(CsvLines, ColumnsFollowOptions) {
     }
 }
 
-std::string read_all(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-TEST(AtomicFile, ReplacesOnlyOnCommit) {
+TEST(AtomicFile, ReplacesOnlyOnCommitAndReportsAMissingFolder) {
     const fs::path dir = zuvediv_test::scratch_dir("atomic");
     const fs::path target = dir / "result.csv";
     std::ofstream(target) << "previous";
@@ -73,21 +65,17 @@ TEST(AtomicFile, ReplacesOnlyOnCommit) {
         AtomicFile file;
         ASSERT_EQ(file.open(target.string()), "");
         file.write("half");
-        EXPECT_EQ(read_all(target), "previous");
+        EXPECT_EQ(zuvediv_test::read_file(target), "previous");
     }  // abandoned: the old list must survive and no temporary remain
-    EXPECT_EQ(read_all(target), "previous");
+    EXPECT_EQ(zuvediv_test::read_file(target), "previous");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 
     AtomicFile file;
     ASSERT_EQ(file.open(target.string()), "");
     file.write("new list");
     EXPECT_EQ(file.commit(), "");
-    EXPECT_EQ(read_all(target), "new list");
-}
-
-TEST(AtomicFile, ReportsFolderThatDoesNotExist) {
-    AtomicFile file;
-    EXPECT_NE(file.open((zuvediv_test::scratch_dir("atomic-missing") / "no" / "such.csv").string()), "");
+    EXPECT_EQ(zuvediv_test::read_file(target), "new list");
+    EXPECT_NE(AtomicFile().open((dir / "no" / "such.csv").string()), "") << "a folder that does not exist";
 }
 
 }  // namespace

@@ -2,16 +2,95 @@
 // given colour, width and opacity around the hit.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <functional>
+#include <jpeglib.h>
+#include <png.h>
+#include <tiffio.h>
 
-#include "image_reading.h"
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <stdexcept>
+
 #include "pdf_fixtures.h"
-#include "tool_process.h"
 
 namespace zuvediv_test {
 namespace {
+
+// Page images read back with the same libraries the tool writes them with.
+struct Pixel {
+    uint8_t r, g, b;
+};
+
+struct DecodedImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgb;
+    Pixel at(int x, int y) const {
+        const size_t i = (static_cast<size_t>(y) * width + x) * 3;
+        return {rgb[i], rgb[i + 1], rgb[i + 2]};
+    }
+};
+
+DecodedImage read_png(const std::string& path) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) throw std::runtime_error("not a PNG: " + path);
+    image.format = PNG_FORMAT_RGB;
+    DecodedImage out;
+    out.width = static_cast<int>(image.width);
+    out.height = static_cast<int>(image.height);
+    out.rgb.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, out.rgb.data(), 0, nullptr)) throw std::runtime_error("bad PNG");
+    return out;
+}
+
+DecodedImage read_jpeg(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) throw std::runtime_error("cannot open " + path);
+    jpeg_decompress_struct cinfo;
+    jpeg_error_mgr errors;
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&cinfo);
+    jpeg_stdio_src(&cinfo, file);
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    DecodedImage out;
+    out.width = static_cast<int>(cinfo.output_width);
+    out.height = static_cast<int>(cinfo.output_height);
+    out.rgb.resize(static_cast<size_t>(out.width) * out.height * 3);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = out.rgb.data() + static_cast<size_t>(cinfo.output_scanline) * out.width * 3;
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    std::fclose(file);
+    return out;
+}
+
+DecodedImage read_tiff(const std::string& path) {
+    TIFF* tiff = TIFFOpen(path.c_str(), "r");
+    if (!tiff) throw std::runtime_error("not a TIFF: " + path);
+    uint32_t width = 0, height = 0;
+    TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+    TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+    std::vector<uint32_t> raster(static_cast<size_t>(width) * height);
+    const bool ok = TIFFReadRGBAImageOriented(tiff, width, height, raster.data(), ORIENTATION_TOPLEFT, 0) != 0;
+    TIFFClose(tiff);
+    if (!ok) throw std::runtime_error("bad TIFF");
+    DecodedImage out;
+    out.width = static_cast<int>(width);
+    out.height = static_cast<int>(height);
+    out.rgb.reserve(raster.size() * 3);
+    for (uint32_t p : raster) {
+        out.rgb.push_back(static_cast<uint8_t>(TIFFGetR(p)));
+        out.rgb.push_back(static_cast<uint8_t>(TIFFGetG(p)));
+        out.rgb.push_back(static_cast<uint8_t>(TIFFGetB(p)));
+    }
+    return out;
+}
+
 
 struct Region {
     int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1;  // inclusive
@@ -51,14 +130,10 @@ void expect_frame(const DecodedImage& image, const Region& frame, Pixel colour, 
         EXPECT_TRUE(exactly(colour)(image.at(mid_x, frame.y1 - i))) << "bottom edge " << i;
     }
     EXPECT_FALSE(exactly(colour)(image.at(frame.x0 + width, mid_y)));
-    const Region inside = [&] {
-        Region r;
-        for (int y = frame.y0 + width; y <= frame.y1 - width; ++y)
-            for (int x = frame.x0 + width; x <= frame.x1 - width; ++x)
-                if (is_ink(image.at(x, y))) r = {std::min(r.x0, x), std::min(r.y0, y), std::max(r.x1, x), std::max(r.y1, y)};
-        return r;
-    }();
-    EXPECT_FALSE(inside.empty()) << "the hit's text should be inside the frame";
+    bool ink_inside = false;
+    for (int y = frame.y0 + width; y <= frame.y1 - width; ++y)
+        for (int x = frame.x0 + width; x <= frame.x1 - width; ++x) ink_inside = ink_inside || is_ink(image.at(x, y));
+    EXPECT_TRUE(ink_inside) << "the hit's text should be inside the frame";
 }
 
 TEST(PageImages, NamesMirrorSubfoldersAndSizesFollowResolution) {
@@ -69,12 +144,9 @@ TEST(PageImages, NamesMirrorSubfoldersAndSizesFollowResolution) {
         EXPECT_TRUE(fs::exists(out / name)) << name;
     }
     EXPECT_FALSE(fs::exists(out / "sub" / "secret_1.png"));  // no password given
-    const DecodedImage upright = read_png((out / "mixed_1.png").string());
-    EXPECT_EQ(upright.width, 595);
-    EXPECT_EQ(upright.height, 842);
-    const DecodedImage turned = read_png((out / "mixed_3.png").string());
-    EXPECT_EQ(turned.width, 842);
-    EXPECT_EQ(turned.height, 595);
+    const DecodedImage upright = read_png((out / "mixed_1.png").string()), turned = read_png((out / "mixed_3.png").string());
+    EXPECT_EQ(std::make_pair(upright.width, upright.height), std::make_pair(595, 842));
+    EXPECT_EQ(std::make_pair(turned.width, turned.height), std::make_pair(842, 595));
 }
 
 TEST(PageImages, FrameColourWidthAndOpacityInEachFormat) {
@@ -82,41 +154,35 @@ TEST(PageImages, FrameColourWidthAndOpacityInEachFormat) {
         const char* format;
         const char* file;
         DecodedImage (*read)(const std::string&);
+        std::vector<std::string> frame;  // options
+        std::function<bool(Pixel)> colour;
+        int width;  // of the frame; 0: lossy, so its edges are not checked pixel by pixel
     };
-    const Case cases[] = {{"png", "mixed_1.png", read_png}, {"tiff", "mixed_1.tif", read_tiff}};
+    const Pixel half_blue{128, 128, 255};  // blue at half opacity over white paper
+    const Case cases[] = {
+        {"png", "mixed_1.png", read_png, {"-C", "FF", "-a", "5", "-w", "4"}, exactly(half_blue), 4},
+        {"tiff", "mixed_1.tif", read_tiff, {"-C", "FF", "-a", "5", "-w", "4"}, exactly(half_blue), 4},
+        // By default opaque red.
+        {"jpeg", "mixed_1.jpg", read_jpeg, {"-w", "6"}, [](Pixel p) { return p.r > 200 && p.g < 60 && p.b < 60; }, 0},
+    };
     for (const Case& c : cases) {
         const fs::path out = scratch_dir(std::string("images-") + c.format);
-        const ToolRun run = run_tool_binary({"-m", "-F", c.format, "-O", out.string(), "-C", "FF", "-a", "5", "-w", "4",
-                                             "invoice", fixtures().deeper.string()});
+        std::vector<std::string> args{"-m", "-F", c.format, "-O", out.string(), "invoice", fixtures().deeper.string()};
+        args.insert(args.begin(), c.frame.begin(), c.frame.end());
+        const ToolRun run = run_tool_binary(args);
         ASSERT_EQ(run.exit_code, 0) << run.err;
         const DecodedImage image = c.read((out / c.file).string());
-        EXPECT_EQ(image.width, 1240);
-        EXPECT_EQ(image.height, 1754);
-        // Blue at half opacity over white paper.
-        const Pixel half_blue{128, 128, 255};
-        const Region frame = find(image, exactly(half_blue));
-        expect_frame(image, frame, half_blue, 4);
+        EXPECT_EQ(std::make_pair(image.width, image.height), std::make_pair(1240, 1754));
+        const Region frame = find(image, c.colour);
+        ASSERT_FALSE(frame.empty()) << c.format;
+        if (c.width) expect_frame(image, frame, half_blue, c.width);
         // "deeper invoice here" starts 50pt from the left and top: the
         // second word lies right of the first, on that line.
         EXPECT_GT(frame.x0, 104 + 60);
         EXPECT_LT(frame.x1, 104 + 400);
-        EXPECT_NEAR(frame.y0, 104, 12);
-        const Region before = find(image, is_ink);
-        EXPECT_LT(before.x0, frame.x0) << "\"deeper\" stays outside the frame";
+        EXPECT_NEAR(frame.y0, 104, 14);
+        EXPECT_LT(find(image, is_ink).x0, frame.x0) << "\"deeper\" stays outside the frame";
     }
-}
-
-TEST(PageImages, JpegFrameAndDefaultOpaqueRed) {
-    const fs::path out = scratch_dir("images-jpeg");
-    const ToolRun run = run_tool_binary({"-m", "-F", "jpeg", "-O", out.string(), "-w", "6", "invoice",
-                                         fixtures().deeper.string()});
-    ASSERT_EQ(run.exit_code, 0) << run.err;
-    const DecodedImage image = read_jpeg((out / "mixed_1.jpg").string());
-    EXPECT_EQ(image.width, 1240);
-    const Region frame = find(image, [](Pixel p) { return p.r > 200 && p.g < 60 && p.b < 60; });
-    ASSERT_FALSE(frame.empty());
-    EXPECT_GT(frame.x0, 104 + 60);
-    EXPECT_NEAR(frame.y0, 104, 14);
 }
 
 TEST(PageImages, FramesLandOnTheHitOfARotatedPage) {

@@ -1,13 +1,11 @@
 #include "pdf_fixtures.h"
 
-#include <cairo-pdf.h>
-#include <cairo.h>
-#include <pango/pangocairo.h>
-
-#include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <system_error>
+
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace zuvediv_test {
@@ -15,17 +13,6 @@ namespace {
 
 // Bump when the documents below change, so stale copies are rebuilt.
 constexpr const char* kFixtureVersion = "fixtures-v1";
-
-void draw_line(cairo_t* cr, const TextLine& line) {
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    PangoFontDescription* font = pango_font_description_from_string("IPAGothic 14");
-    pango_layout_set_font_description(layout, font);
-    pango_layout_set_text(layout, line.text.c_str(), -1);
-    cairo_move_to(cr, line.x, line.y);
-    pango_cairo_show_layout(cr, layout);
-    pango_font_description_free(font);
-    g_object_unref(layout);
-}
 
 void write_file(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
@@ -61,28 +48,6 @@ void build(const fs::path& root) {
 
 }  // namespace
 
-void write_pdf(const fs::path& path, const std::vector<PageLines>& pages, double width, double height) {
-    cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), width, height);
-    cairo_t* cr = cairo_create(surface);
-    for (const PageLines& page : pages) {
-        for (const TextLine& line : page) draw_line(cr, line);
-        cairo_show_page(cr);
-    }
-    cairo_destroy(cr);
-    cairo_surface_finish(surface);
-    const cairo_status_t status = cairo_surface_status(surface);
-    cairo_surface_destroy(surface);
-    if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cairo could not write " + path.string());
-}
-
-void run_qpdf(const std::vector<std::string>& args) {
-    std::string command = "qpdf";
-    for (const std::string& a : args) command += " '" + a + "'";
-    // qpdf exits 3 for warnings only.
-    const int status = std::system(command.c_str());
-    if (status != 0 && WEXITSTATUS(status) != 3) throw std::runtime_error("qpdf failed: " + command);
-}
-
 fs::path scratch_dir(const std::string& name) {
     const fs::path dir = fs::path(ZUVEDIV_TEST_WORK_DIR) / "scratch" / (name + "-" + std::to_string(::getpid()));
     fs::remove_all(dir);
@@ -113,6 +78,39 @@ const Fixtures& fixtures() {
         return f;
     }();
     return built;
+}
+
+std::string read_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& environment) {
+    const fs::path dir = scratch_dir("run");
+    const fs::path out = dir / "stdout";
+    const fs::path err = dir / "stderr";
+    const pid_t pid = fork();
+    if (pid < 0) throw std::runtime_error("fork failed");
+    if (pid == 0) {
+        for (const auto& [name, value] : environment) setenv(name.c_str(), value.c_str(), 1);
+        if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr)) _exit(127);
+        std::vector<char*> argv;
+        argv.push_back(const_cast<char*>(ZUVEDIV_BINARY));
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(ZUVEDIV_BINARY, argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ToolRun run;
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.out = read_file(out);
+    run.err = read_file(err);
+    fs::remove_all(dir);
+    return run;
 }
 
 }  // namespace zuvediv_test

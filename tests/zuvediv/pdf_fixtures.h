@@ -1,25 +1,19 @@
 #pragma once
-// Test PDFs drawn with cairo and pango in IPA Gothic, encrypted with qpdf.
-// Built once and kept in the build tree, since every test case runs in a
-// process of its own.
+// Test PDFs drawn with the sample writer and encrypted with qpdf, built once
+// and kept in the build tree, since every test case runs in a process of its
+// own; and runs of the built tool the way the desktop program runs it.
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
+
+#include "pdf_writer.h"
 
 namespace zuvediv_test {
 
 namespace fs = std::filesystem;
-
-struct TextLine {
-    double x;  // points from the left
-    double y;  // points from the top
-    std::string text;
-};
-
-using PageLines = std::vector<TextLine>;
-
-void write_pdf(const fs::path& path, const std::vector<PageLines>& pages, double width = 595, double height = 842);
-void run_qpdf(const std::vector<std::string>& args);
+using pdf_writer::run_qpdf;
+using pdf_writer::write_pdf;
 
 struct Fixtures {
     fs::path root;
@@ -37,5 +31,15 @@ constexpr const char* kOwnerPassword = "owner-pw";
 
 const Fixtures& fixtures();
 fs::path scratch_dir(const std::string& name);  // fresh, empty
+
+struct ToolRun {
+    int exit_code = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun run_tool_binary(const std::vector<std::string>& args,
+                        const std::map<std::string, std::string>& environment = {});
+std::string read_file(const fs::path& path);
 
 }  // namespace zuvediv_test

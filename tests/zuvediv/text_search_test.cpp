@@ -39,7 +39,7 @@ TEST_P(MatchTable, CountsHits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Folding, MatchTable,
+    FoldingAndBlanks, MatchTable,
     ::testing::Values(
         MatchCase{"full_width_latin", "ＡＢＣ株式会社", "abc", kDefault, 1},
         MatchCase{"full_width_needs_normalising", "ＡＢＣ株式会社", "ABC", kNoNormalise, 0},
@@ -61,12 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"not_sign", "￢x", "¬x", kDefault, 1},
         MatchCase{"lookalikes_kept_apart_without_normalising", "〜", "～", kNoNormalise, 0},
         MatchCase{"outside_bmp", "𠮷野家 𠮷", "𠮷野家", kDefault, 1},
-        MatchCase{"ideographic_space_is_blank", "請求　書", "請求 書", kDefault, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-INSTANTIATE_TEST_SUITE_P(
-    Blanks, MatchTable,
-    ::testing::Values(
+        MatchCase{"ideographic_space_is_blank", "請求　書", "請求 書", kDefault, 1},
         MatchCase{"line_break_inside_word", "ご請求\n書を", "請求書", kDefault, 1},
         MatchCase{"blank_matches_line_break", "invoice\nnumber", "invoice number", kDefault, 1},
         MatchCase{"blank_matches_run", "invoice  \n number", "invoice number", kDefault, 1},
@@ -78,21 +73,17 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FoldedPositions, MapBackToSourceCharacters) {
-    // ｶﾞ composes into one folded character covering two source characters.
+    // ｶﾞ composes into one folded character over two source characters; ﬁ
+    // expands into two over one.
     const TextFolder folder(true, true);
-    const FoldedText folded = folder.fold(from_utf8("xｶﾞy"));
-    ASSERT_EQ(folded.chars, from_utf8("xガy"));
-    EXPECT_EQ(folded.source_begin, (std::vector<uint32_t>{0, 1, 3}));
-    EXPECT_EQ(folded.source_end, (std::vector<uint32_t>{1, 3, 4}));
-}
-
-TEST(FoldedPositions, ExpansionKeepsSourceRange) {
-    const TextFolder folder(true, true);
-    const FoldedText folded = folder.fold(from_utf8("aﬁb"));
-    ASSERT_EQ(folded.chars, from_utf8("afib"));
-    EXPECT_EQ(folded.source_begin[1], 1u);
-    EXPECT_EQ(folded.source_end[2], 2u);
-    EXPECT_EQ(folded.source_begin[3], 2u);
+    const std::pair<const char*, const char*> texts[] = {{"xｶﾞy", "xガy"}, {"aﬁb", "afib"}};
+    const std::vector<uint32_t> begins[] = {{0, 1, 3}, {0, 1, 1, 2}}, ends[] = {{1, 3, 4}, {1, 2, 2, 3}};
+    for (int i = 0; i < 2; ++i) {
+        const FoldedText folded = folder.fold(from_utf8(texts[i].first));
+        ASSERT_EQ(folded.chars, from_utf8(texts[i].second));
+        EXPECT_EQ(folded.source_begin, begins[i]) << texts[i].first;
+        EXPECT_EQ(folded.source_end, ends[i]) << texts[i].first;
+    }
 }
 
 PageText page_of(const std::string& utf8) {
@@ -111,30 +102,31 @@ PageText page_of(const std::string& utf8) {
     return page;
 }
 
-TEST(PageHits, HitAcrossLineGetsOneBoxPerLine) {
-    const PageText page = page_of("ご請求\n書を");
+TEST(PageHits, BoxesPerLineAndContextOfTwentyCharactersEachSide) {
+    struct Case {
+        std::string page;
+        std::u32string phrase;
+        std::vector<Box> boxes;  // x0, y0, x1 of each; one per line
+        std::string context;
+    };
+    const std::string a(25, 'a'), b(25, 'b');
+    const Case cases[] = {
+        {"ご請求\n書を", U"請求書", {{10, 0, 30, 12}, {0, 20, 10, 32}}, "ご請求 書を"},
+        {a + "ＩＮＶＯＩＣＥ" + b, U"invoice", {{250, 0, 320, 12}},
+         std::string(20, 'a') + "ＩＮＶＯＩＣＥ" + std::string(20, 'b')},
+    };
     const TextFolder folder(true, true);
-    const auto hits = find_page_hits(page, folder, PhraseMatcher(folder.fold_plain(U"請求書")));
-    ASSERT_EQ(hits.size(), 1u);
-    ASSERT_EQ(hits[0].boxes.size(), 2u);
-    EXPECT_DOUBLE_EQ(hits[0].boxes[0].x0, 10);
-    EXPECT_DOUBLE_EQ(hits[0].boxes[0].x1, 30);
-    EXPECT_DOUBLE_EQ(hits[0].boxes[1].x0, 0);
-    EXPECT_DOUBLE_EQ(hits[0].boxes[1].y0, 20);
-    EXPECT_EQ(hits[0].context, "ご請求 書を");
-}
-
-TEST(PageHits, ContextIsTwentyCharactersEachSideOfTheSourceText) {
-    const std::string before(25, 'a');
-    const std::string after(25, 'b');
-    const PageText page = page_of(before + "ＩＮＶＯＩＣＥ" + after);
-    const TextFolder folder(true, true);
-    const auto hits = find_page_hits(page, folder, PhraseMatcher(folder.fold_plain(U"invoice")));
-    ASSERT_EQ(hits.size(), 1u);
-    EXPECT_EQ(hits[0].context, std::string(20, 'a') + "ＩＮＶＯＩＣＥ" + std::string(20, 'b'));
-    ASSERT_EQ(hits[0].boxes.size(), 1u);
-    EXPECT_DOUBLE_EQ(hits[0].boxes[0].x0, 250);
-    EXPECT_DOUBLE_EQ(hits[0].boxes[0].x1, 320);
+    for (const Case& c : cases) {
+        const auto hits = find_page_hits(page_of(c.page), folder, PhraseMatcher(folder.fold_plain(c.phrase)));
+        ASSERT_EQ(hits.size(), 1u);
+        EXPECT_EQ(hits[0].context, c.context);
+        ASSERT_EQ(hits[0].boxes.size(), c.boxes.size()) << c.context;
+        for (size_t i = 0; i < c.boxes.size(); ++i) {
+            EXPECT_DOUBLE_EQ(hits[0].boxes[i].x0, c.boxes[i].x0) << i;
+            EXPECT_DOUBLE_EQ(hits[0].boxes[i].y0, c.boxes[i].y0) << i;
+            EXPECT_DOUBLE_EQ(hits[0].boxes[i].x1, c.boxes[i].x1) << i;
+        }
+    }
 }
 
 }  // namespace
