@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 
+#include <cstring>
 #include <stdexcept>
 
 #include "support/temp_folder.h"
@@ -96,19 +97,24 @@ ProgramUnderTest::ProgramUnderTest(const InPlace& place)
 }
 
 ProgramUnderTest::~ProgramUnderTest() {
-    if (m_process.hProcess) {
-        if (IsRunning()) {
-            TerminateProcess(m_process.hProcess, 1);
-            WaitForSingleObject(m_process.hProcess, 5000);
-        }
-        CloseHandle(m_process.hProcess);
-        CloseHandle(m_process.hThread);
-    }
+    EndProcess();
     if (m_ownsProgramDir) RemoveTempFolder(m_programDir);
     program_registry::Clear();
 }
 
+void ProgramUnderTest::EndProcess() {
+    if (!m_process.hProcess) return;
+    if (IsRunning()) {
+        TerminateProcess(m_process.hProcess, 1);
+        WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    CloseHandle(m_process.hProcess);
+    CloseHandle(m_process.hThread);
+    m_process = PROCESS_INFORMATION{};
+}
+
 void ProgramUnderTest::Start() {
+    EndProcess();
     std::wstring commandLine = L"\"" + m_programDir + L"\\Vivevav.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -118,8 +124,7 @@ void ProgramUnderTest::Start() {
         buffer.push_back(L'\0');
         // Detached, as when started from the desktop: consoles it starts get windows of their own.
         if (!CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
-                            m_programDir.c_str(),
-                            &startup, &m_process))
+                            m_programDir.c_str(), &startup, &m_process))
             m_process = PROCESS_INFORMATION{};
     }
     if (!m_process.hProcess) throw std::runtime_error("cannot start Vivevav.exe");
@@ -128,30 +133,10 @@ void ProgramUnderTest::Start() {
     Settle();
 }
 
-bool ProgramUnderTest::WaitForExit(DWORD milliseconds) {
-    return WaitForSingleObject(m_process.hProcess, milliseconds) == WAIT_OBJECT_0;
-}
-
-bool ProgramUnderTest::IsRunning() const {
-    return m_process.hProcess && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
-}
-
 std::wstring ProgramUnderTest::Text(int id) const {
     wchar_t buffer[4096] = {};
     SendMessageW(Item(id), WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
     return buffer;
-}
-
-void ProgramUnderTest::SetText(int id, const std::wstring& text) const {
-    SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-bool ProgramUnderTest::IsChecked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void ProgramUnderTest::Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
-
-void ProgramUnderTest::PostCommand(int id) const {
-    PostMessageW(m_dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 void ProgramUnderTest::PostKey(int id, WORD key) const {
@@ -163,16 +148,6 @@ int ProgramUnderTest::DefaultButtonId() const {
     const LRESULT result = SendMessageW(m_dialog, DM_GETDEFID, 0, 0);
     return HIWORD(result) == DC_HASDEFID ? LOWORD(result) : 0;
 }
-
-bool ProgramUnderTest::HasDefPushStyle(int id) const {
-    return (GetWindowLongW(Item(id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
-}
-
-int ProgramUnderTest::ComboSelection(int id) const {
-    return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
-}
-
-int ProgramUnderTest::ComboCount(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCOUNT, 0, 0)); }
 
 HWND ProgramUnderTest::FocusWindow() const {
     // While activation moves between windows (a message box just closed) the
@@ -196,9 +171,10 @@ void Clear() { RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey); }
 
 std::optional<DWORD> ReadInt(const std::wstring& section, const std::wstring& name) {
     const auto bytes = ReadRaw(section, name, REG_DWORD);
-    if (!bytes || bytes->size() != 4) return std::nullopt;
-    return static_cast<DWORD>((*bytes)[0] | ((*bytes)[1] << 8) | ((*bytes)[2] << 16) |
-                              (static_cast<DWORD>((*bytes)[3]) << 24));
+    DWORD value = 0;
+    if (!bytes || bytes->size() != sizeof value) return std::nullopt;
+    memcpy(&value, bytes->data(), sizeof value);
+    return value;
 }
 
 std::optional<std::wstring> ReadString(const std::wstring& section, const std::wstring& name) {

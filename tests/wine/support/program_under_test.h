@@ -22,10 +22,12 @@ public:
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
-    // Starts the program and waits for its dialog.
+    // Starts the program (again, once it has ended) and waits for its dialog.
     void Start();
-    bool WaitForExit(DWORD milliseconds = 15000);
-    bool IsRunning() const;
+    bool WaitForExit(DWORD milliseconds = 15000) {
+        return WaitForSingleObject(m_process.hProcess, milliseconds) == WAIT_OBJECT_0;
+    }
+    bool IsRunning() const { return m_process.hProcess && WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT; }
 
     HWND Dialog() const { return m_dialog; }
     HWND Item(int id) const { return GetDlgItem(m_dialog, id); }
@@ -33,24 +35,27 @@ public:
     DWORD ProcessId() const { return m_process.dwProcessId; }
 
     std::wstring Text(int id) const;
-    void SetText(int id, const std::wstring& text) const;
-    bool IsChecked(int id) const;
+    void SetText(int id, const std::wstring& text) const {
+        SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    bool IsChecked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool IsEnabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
     bool IsVisible(int id) const { return IsWindowVisible(Item(id)) != FALSE; }
-    void Click(int id) const;
+    void Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
     // A menu command, as the menu bar sends it.
-    void PostCommand(int id) const;
+    void PostCommand(int id) const { PostMessageW(m_dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     // A key pressed while the given control has the focus.
     void PostKey(int id, WORD key) const;
     int DefaultButtonId() const;
-    bool HasDefPushStyle(int id) const;
-    int ComboSelection(int id) const;
-    int ComboCount(int id) const;
+    bool HasDefPushStyle(int id) const { return (GetWindowLongW(Item(id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON; }
+    int ComboSelection(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0)); }
+    int ComboCount(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCOUNT, 0, 0)); }
     HWND FocusWindow() const;
     // Waits until the dialog's thread has handled everything sent so far.
     void Settle() const;
 
 private:
+    void EndProcess();
     std::wstring m_programDir;
     bool m_ownsProgramDir = true;
     PROCESS_INFORMATION m_process{};

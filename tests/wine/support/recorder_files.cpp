@@ -1,7 +1,5 @@
 #include "support/recorder_files.h"
 
-#include <tlhelp32.h>
-
 #include "support/temp_folder.h"
 
 namespace {
@@ -77,18 +75,4 @@ bool WaitForEnabled(HWND window, bool enabled, DWORD milliseconds) {
         Sleep(50);
     }
     return true;
-}
-
-std::vector<DWORD> ChildrenNamed(DWORD parentId, const std::wstring& exeName) {
-    std::vector<DWORD> children;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return children;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        if (entry.th32ParentProcessID == parentId && lstrcmpiW(entry.szExeFile, exeName.c_str()) == 0)
-            children.push_back(entry.th32ProcessID);
-    }
-    CloseHandle(snapshot);
-    return children;
 }

@@ -34,6 +34,3 @@ private:
 
 // Waits until the window is enabled (or disabled) again.
 bool WaitForEnabled(HWND window, bool enabled, DWORD milliseconds = 15000);
-
-// Processes with this executable name whose parent is the given process.
-std::vector<DWORD> ChildrenNamed(DWORD parentId, const std::wstring& exeName);

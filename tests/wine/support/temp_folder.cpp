@@ -16,20 +16,28 @@ std::wstring MakeTempFolder(const std::wstring& prefix) {
     throw std::runtime_error("cannot create a temporary folder");
 }
 
-void RemoveTempFolder(const std::wstring& folder) {
-    if (folder.empty()) return;
+namespace {
+// Calls visit(name, isFolder) for every entry of the folder but . and ..; false if it cannot be listed.
+template <typename Visit>
+bool ForEachEntry(const std::wstring& folder, Visit visit) {
     WIN32_FIND_DATAW found{};
     const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveTempFolder(path);
-            else DeleteFileW(path.c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
+    if (search == INVALID_HANDLE_VALUE) return false;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") visit(name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return true;
+}
+}  // namespace
+
+void RemoveTempFolder(const std::wstring& folder) {
+    if (folder.empty()) return;
+    ForEachEntry(folder, [&](const std::wstring& name, bool isFolder) {
+        if (isFolder) RemoveTempFolder(folder + L"\\" + name);
+        else DeleteFileW((folder + L"\\" + name).c_str());
+    });
     RemoveDirectoryW(folder.c_str());
 }
 
@@ -49,18 +57,12 @@ void MakeFile(const std::wstring& path) {
 
 void CopyFolder(const std::wstring& from, const std::wstring& to) {
     MakeFolder(to);
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW((from + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot list a folder to copy");
-    do {
-        const std::wstring name = found.cFileName;
-        if (name == L"." || name == L"..") continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            CopyFolder(from + L"\\" + name, to + L"\\" + name);
+    const bool listed = ForEachEntry(from, [&](const std::wstring& name, bool isFolder) {
+        if (isFolder) CopyFolder(from + L"\\" + name, to + L"\\" + name);
         else if (!CopyFileW((from + L"\\" + name).c_str(), (to + L"\\" + name).c_str(), FALSE))
             throw std::runtime_error("cannot copy a file");
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    });
+    if (!listed) throw std::runtime_error("cannot list a folder to copy");
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
