@@ -15,15 +15,10 @@ HWND OpenPicker(const ProgramUnderTest& program, int field) {
     return WaitForProcessWindow(program.ProcessId(), L"", 15000, program.Dialog());
 }
 
-std::wstring ChildList(HWND window) {
-    std::wstring list;
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[64] = {}, text[128] = {};
-        GetClassNameW(child, className, 64);
-        GetWindowTextW(child, text, 128);
-        list += std::to_wstring(GetDlgCtrlID(child)) + L":" + className + L":" + text + L"\n";
-    }
-    return list;
+std::pair<DWORD, DWORD> Selection(const ProgramUnderTest& program) {
+    DWORD start = 0, end = 0;
+    SendMessageW(program.Item(IDC_INPUT_PATH), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {start, end};
 }
 
 void WaitGone(HWND window) {
@@ -34,8 +29,7 @@ void WaitGone(HWND window) {
 void ConfirmFile(HWND picker, const std::wstring& path) {
     HWND name = GetDlgItem(picker, 0x47C);  // the file name combo box
     HWND edit = name ? reinterpret_cast<HWND>(SendMessageW(name, CBEM_GETEDITCONTROL, 0, 0)) : nullptr;
-    const std::wstring children = ChildList(picker);
-    ASSERT_TRUE(edit) << std::string(children.begin(), children.end());
+    ASSERT_TRUE(edit);
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, IDOK)));
     WaitGone(picker);
@@ -66,10 +60,7 @@ TEST_F(BrowseControl, ConfirmedFilePickUpdatesTextCaretAndDefaultButton) {
     program.Settle();
 
     EXPECT_EQ(program.Text(IDC_INPUT_PATH), m_pdf);
-    DWORD start = 0, end = 0;
-    SendMessageW(program.Item(IDC_INPUT_PATH), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, m_pdf.size()) << "caret behind the last character";
-    EXPECT_EQ(end, m_pdf.size());
+    EXPECT_EQ(Selection(program), std::pair(DWORD(m_pdf.size()), DWORD(m_pdf.size()))) << "caret behind the last character";
     EXPECT_EQ(program.DefaultButtonId(), IDC_SEARCH);
 }
 
@@ -106,19 +97,6 @@ TEST_F(BrowseControl, CancelledPickChangesNothing) {
     }
     EXPECT_EQ(program.Text(IDC_INPUT_PATH), before);
     EXPECT_EQ(program.Text(IDC_OUTPUT_FOLDER), L"");
-    DWORD start = 0, end = 0;
-    SendMessageW(program.Item(IDC_INPUT_PATH), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 2u);
-    EXPECT_EQ(end, 5u);
+    EXPECT_EQ(Selection(program), std::pair(DWORD(2), DWORD(5)));
     EXPECT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
-}
-
-TEST_F(BrowseControl, TypingIntoThePathFieldsIsRefused) {
-    ProgramUnderTest program;
-    program.Start();
-    for (int field : {IDC_INPUT_PATH, IDC_OUTPUT_FOLDER}) {
-        SendMessageW(program.Item(field), WM_CHAR, L'x', 1);
-        program.Settle();
-        EXPECT_EQ(program.Text(field), L"") << field;
-    }
 }

@@ -5,7 +5,7 @@
 #include "support/program_under_test.h"
 
 namespace {
-enum class Way { CloseButton, FileExit, Escape, CloseBox };
+enum class Way { CloseButton, FileExit, Escape, CloseBox, EnterWithoutInputPath };
 
 class Closing : public ::testing::TestWithParam<Way> {};
 }  // namespace
@@ -19,6 +19,10 @@ TEST_P(Closing, EndsTheProgramAndSaves) {
     case Way::FileExit: program.PostCommand(ID_FILE_EXIT); break;
     case Way::Escape: program.PostKey(IDCANCEL, VK_ESCAPE); break;
     case Way::CloseBox: PostMessageW(program.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case Way::EnterWithoutInputPath:  // Close stays the default button
+        program.SetText(IDC_SEARCH_STRING, L"abc");
+        program.PostKey(IDC_SEARCH_STRING, VK_RETURN);
+        break;
     }
     ASSERT_TRUE(program.WaitForExit());
     EXPECT_EQ(program_registry::ReadString(L"Settings\\CSV", L"OutputFile"), L"結果.csv");
@@ -28,4 +32,5 @@ TEST_P(Closing, EndsTheProgramAndSaves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllWays, Closing,
-                         ::testing::Values(Way::CloseButton, Way::FileExit, Way::Escape, Way::CloseBox));
+                         ::testing::Values(Way::CloseButton, Way::FileExit, Way::Escape, Way::CloseBox,
+                                           Way::EnterWithoutInputPath));

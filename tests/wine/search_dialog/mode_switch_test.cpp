@@ -5,64 +5,37 @@
 #include "support/program_under_test.h"
 #include "support/temp_folder.h"
 
-namespace {
-class ModeSwitch : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_folder = MakeTempFolder(L"docs");
-        MakeFile(m_folder + L"\\withpdf\\report.pdf");
-        MakeFolder(m_folder + L"\\nopdf");
-        MakeFile(m_folder + L"\\nopdf\\notes.txt");
-        m_program.Start();
-    }
-    void TearDown() override { RemoveTempFolder(m_folder); }
-
-    // Puts the path into the field in the given mode, then switches to the other.
-    std::wstring Switch(int from, int to, const std::wstring& path) {
-        if (!m_program.IsChecked(from)) m_program.Click(from);
-        m_program.SetText(IDC_INPUT_PATH, path);
-        m_program.Click(to);
-        return m_program.Text(IDC_INPUT_PATH);
-    }
-
-    ProgramUnderTest m_program;
-    std::wstring m_folder;
-};
-}  // namespace
-
-TEST_F(ModeSwitch, FolderToFilePicksTheFirstPdf) {
-    EXPECT_EQ(Switch(IDC_RADIO_FOLDER, IDC_RADIO_FILE, m_folder + L"\\withpdf"), m_folder + L"\\withpdf\\report.pdf");
-    EXPECT_EQ(Switch(IDC_RADIO_FOLDER, IDC_RADIO_FILE, m_folder + L"\\withpdf\\"),
-              m_folder + L"\\withpdf\\report.pdf");
-}
-
-TEST_F(ModeSwitch, FolderWithoutPdfEmptiesTheField) {
-    EXPECT_EQ(Switch(IDC_RADIO_FOLDER, IDC_RADIO_FILE, m_folder + L"\\nopdf"), L"");
-}
-
-TEST_F(ModeSwitch, FileOrNothingStaysInFileMode) {
-    const std::wstring file = m_folder + L"\\withpdf\\report.pdf";
-    EXPECT_EQ(Switch(IDC_RADIO_FOLDER, IDC_RADIO_FILE, file), file);
-    const std::wstring missing = m_folder + L"\\gone\\";
-    EXPECT_EQ(Switch(IDC_RADIO_FOLDER, IDC_RADIO_FILE, missing), missing);
-}
-
-TEST_F(ModeSwitch, FileToFolderCutsTheFileName) {
-    EXPECT_EQ(Switch(IDC_RADIO_FILE, IDC_RADIO_FOLDER, m_folder + L"\\withpdf\\report.pdf"), m_folder + L"\\withpdf");
-    const std::wstring folderWithSeparator = m_folder + L"\\withpdf\\";
-    EXPECT_EQ(Switch(IDC_RADIO_FILE, IDC_RADIO_FOLDER, folderWithSeparator), folderWithSeparator);
-    const std::wstring missing = m_folder + L"\\gone.pdf";
-    EXPECT_EQ(Switch(IDC_RADIO_FILE, IDC_RADIO_FOLDER, missing), missing);
-}
-
-TEST_F(ModeSwitch, PatternOverTheLengthLimitLeavesTheField) {
-    // A folder whose path plus "\\*.pdf" no longer fits in 259 characters: were
-    // the search made anyway, it would find no PDF file and empty the field.
-    std::wstring deep = m_folder;
+TEST(ModeSwitch, OnRealFoldersAndFiles) {
+    const std::wstring root = MakeTempFolder(L"docs"), withPdf = root + L"\\withpdf", pdf = withPdf + L"\\report.pdf";
+    MakeFile(pdf);
+    MakeFile(root + L"\\nopdf\\notes.txt");
+    // Path plus "\*.pdf" no longer fits in 259 characters: were the search
+    // made anyway, it would find no PDF file and empty the field.
+    std::wstring deep = root;
     while (deep.size() + 11 < 254) deep += L"\\abcdefghij";
     deep += L"\\" + std::wstring(254 - deep.size() - 1, L'k');
-    ASSERT_EQ(deep.size(), 254u);
     MakeFolder(deep);
     ASSERT_NE(GetFileAttributesW(deep.c_str()), INVALID_FILE_ATTRIBUTES);
-    EXPECT_EQ(Switch(IDC_RADIO_FOLDER, IDC_RADIO_FILE, deep), deep);
+    struct Case {
+        bool toFile;
+        std::wstring path, expected;
+    };
+    const Case cases[] = {
+        {true, withPdf, pdf},          {true, withPdf + L"\\", pdf},  // the first PDF
+        {true, root + L"\\nopdf", L""},  // a folder without one
+        {true, pdf, pdf},              {true, root + L"\\gone\\", root + L"\\gone\\"},
+        {true, deep, deep},
+        {false, pdf, withPdf},         {false, withPdf + L"\\", withPdf + L"\\"},
+        {false, root + L"\\gone.pdf", root + L"\\gone.pdf"},
+    };
+    ProgramUnderTest program;
+    program.Start();
+    for (const Case& c : cases) {
+        const int from = c.toFile ? IDC_RADIO_FOLDER : IDC_RADIO_FILE, to = c.toFile ? IDC_RADIO_FILE : IDC_RADIO_FOLDER;
+        if (!program.IsChecked(from)) program.Click(from);
+        program.SetText(IDC_INPUT_PATH, c.path);
+        program.Click(to);
+        EXPECT_EQ(program.Text(IDC_INPUT_PATH), c.expected);
+    }
+    RemoveTempFolder(root);
 }
