@@ -3,6 +3,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include "resources/resource.h"
 #include "support/program_under_test.h"
@@ -19,6 +20,46 @@ std::pair<DWORD, DWORD> Selection(const ProgramUnderTest& program) {
     DWORD start = 0, end = 0;
     SendMessageW(program.Item(IDC_INPUT_PATH), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     return {start, end};
+}
+
+// The folder picker selects the start folder by expanding its tree step by
+// step after it shows; wait until the selection and the tree stop changing.
+void WaitForSettledFolderTree(HWND picker) {
+    HWND tree = nullptr;
+    EnumChildWindows(
+        picker,
+        [](HWND child, LPARAM found) -> BOOL {
+            wchar_t name[32] = {};
+            GetClassNameW(child, name, 32);
+            if (lstrcmpiW(name, WC_TREEVIEWW) != 0) return TRUE;
+            *reinterpret_cast<HWND*>(found) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&tree));
+    if (!tree) return;
+    LRESULT lastCaret = -1, lastCount = -1;
+    int stableRounds = 0;
+    for (int i = 0; i < 200 && stableRounds < 10; ++i) {
+        Sleep(50);
+        const LRESULT caret = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+        const LRESULT count = SendMessageW(tree, TVM_GETCOUNT, 0, 0);
+        stableRounds = caret != 0 && caret == lastCaret && count == lastCount ? stableRounds + 1 : 0;
+        lastCaret = caret;
+        lastCount = count;
+    }
+}
+
+// BFFM_SETSELECTIONW takes a path in the picker's own address space.
+void SelectInFolderPicker(const ProgramUnderTest& program, HWND picker, const std::wstring& folder) {
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, program.ProcessId());
+    ASSERT_TRUE(process);
+    const SIZE_T bytes = (folder.size() + 1) * sizeof(wchar_t);
+    void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    ASSERT_TRUE(remote);
+    ASSERT_TRUE(WriteProcessMemory(process, remote, folder.c_str(), bytes, nullptr));
+    SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(remote));
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
 }
 
 void WaitGone(HWND window) {
@@ -72,11 +113,16 @@ TEST_F(BrowseControl, ConfirmedFolderPickEnablesCreateImage) {
     ASSERT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
     const HWND picker = OpenPicker(program, IDC_OUTPUT_FOLDER);
     ASSERT_TRUE(picker);
+    WaitForSettledFolderTree(picker);
+    const std::wstring folder = m_pdf.substr(0, m_pdf.rfind(L'\\'));
+    // Wine sometimes stops the picker's own first selection half way down the
+    // tree; select the folder again as the picker's owner would.
+    SelectInFolderPicker(program, picker, folder);
+    WaitForSettledFolderTree(picker);
     PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, IDOK)));
     WaitGone(picker);
     program.Settle();
 
-    const std::wstring folder = m_pdf.substr(0, m_pdf.rfind(L'\\'));
     EXPECT_EQ(program.Text(IDC_OUTPUT_FOLDER), folder);
     EXPECT_TRUE(program.IsEnabled(IDC_CREATE_IMAGE));
 }
