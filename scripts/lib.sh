@@ -88,11 +88,13 @@ stop_display() {
 # Makes (once) a Wine prefix with Japanese dialog fonts and no wait for a window manager.
 prepare_prefix() {
     export WINEPREFIX="$1"
+    mkdir -p "$WINEPREFIX"
+    # One persistent server for the whole run, started before anything else.
+    "$WINESERVER" -p 2>/dev/null || true
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         log "creating Wine prefix $WINEPREFIX"
         "$WINE" wineboot -i >/dev/null 2>&1
     fi
-    "$WINESERVER" -p
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     if [ ! -f "$UI_FONT_FILE" ]; then
         mkdir -p "$(dirname "$UI_FONT_FILE")"
