@@ -12,7 +12,7 @@ TEST(ModeSwitch, OnRealFoldersAndFiles) {
     // Path plus "\*.pdf" no longer fits in 259 characters: were the search
     // made anyway, it would find no PDF file and empty the field.
     std::wstring deep = root;
-    while (deep.size() + 11 < 254) deep += L"\\abcdefghij";
+    while (deep.size() + 11 < 252) deep += L"\\abcdefghij";  // leaves room for a last name
     deep += L"\\" + std::wstring(254 - deep.size() - 1, L'k');
     MakeFolder(deep);
     ASSERT_NE(GetFileAttributesW(deep.c_str()), INVALID_FILE_ATTRIBUTES);
