@@ -111,25 +111,21 @@ void CVivevavDlg::OnModeRadio() {
     const Win32PathLookup lookup;
     if (IsChecked(IDC_RADIO_FILE)) {
         m_rememberedSubfolder = IsChecked(IDC_SUBFOLDERS) ? 1 : 0;
-        Enable(IDC_SUBFOLDERS, false);
-        SetCheck(IDC_SUBFOLDERS, false);
+        EnterFileMode();
         if (length != 0) {
             if (const auto path = PathForFileMode(Text(IDC_INPUT_PATH), lookup)) {
                 SetDlgItemTextW(m_hwnd, IDC_INPUT_PATH, path->c_str());
                 if (!path->empty()) m_inputPath.SelectAndScroll(static_cast<int>(path->size()), static_cast<int>(path->size()));
             }
         }
-        m_inputPath.EnableFileBrowseButton(L"pdf", kPdfFilter, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
     } else if (IsChecked(IDC_RADIO_FOLDER)) {
-        Enable(IDC_SUBFOLDERS, true);
-        SetCheck(IDC_SUBFOLDERS, m_rememberedSubfolder != 0);
+        EnterFolderMode();
         if (length != 0) {
             if (const auto path = PathForFolderMode(Text(IDC_INPUT_PATH), lookup)) {
                 SetDlgItemTextW(m_hwnd, IDC_INPUT_PATH, path->c_str());
                 m_inputPath.SelectAndScroll(static_cast<int>(path->size()), static_cast<int>(path->size()));
             }
         }
-        m_inputPath.EnableFolderBrowseButton(L"", BIF_RETURNONLYFSDIRS);
     }
 }
 
