@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "winlayer/dialog_base.h"
 
 std::wstring DialogInitProperty(const char* data, std::size_t size, const std::wstring& key) {
     if (!data) return {};
