@@ -24,14 +24,14 @@ SearchSettings LoadSearchSettings(const Profile& p) {
     s.frameWidth = ClampFrameWidthUnsigned(p.GetInt(kSettings, L"WidthValue", kFrameWidthDefault));
     s.frameColourRgb = ColourRefToRgb(ClampColour(p.GetInt(kSettings, L"ColorRefValue", kColourRefDefault)));
     s.csvFileName = p.GetString(kCsv, L"OutputFile", L"");
-    s.header = ReadCheck(p, kCsv, L"Header");
-    s.fieldFolder = ReadCheck(p, kCsv, L"FieldFolder");
-    s.fieldFile = ReadCheck(p, kCsv, L"FieldFile");
-    s.fieldSearchString = ReadCheck(p, kCsv, L"FieldSString");
-    s.progress = ReadCheck(p, kSettings, L"Progress");
-    s.createImage = ReadCheck(p, kSettings, L"CreateImage");
+    s.switches.header = ReadCheck(p, kCsv, L"Header");
+    s.switches.fieldFolder = ReadCheck(p, kCsv, L"FieldFolder");
+    s.switches.fieldFile = ReadCheck(p, kCsv, L"FieldFile");
+    s.switches.fieldSearchString = ReadCheck(p, kCsv, L"FieldSString");
+    s.switches.progress = ReadCheck(p, kSettings, L"Progress");
+    s.switches.createImage = ReadCheck(p, kSettings, L"CreateImage");
     s.imageFormat = static_cast<int32_t>(p.GetInt(kSettings, L"ImageFormat", 0));
-    s.closeCommandPrompt = ReadCheck(p, kSettings, L"CloseCommandPrompt");
+    s.switches.closeCommandPrompt = ReadCheck(p, kSettings, L"CloseCommandPrompt");
     return s;
 }
 
@@ -54,12 +54,12 @@ void SaveSearchSettings(Profile& p, const SearchDialogState& s) {
     // An emptied field keeps the previous value.
     if (!s.outputFolderText.empty()) p.WriteString(kSettings, L"OutputFolderName", s.outputFolderText);
     if (!s.csvFileNameText.empty()) p.WriteString(kCsv, L"OutputFile", s.csvFileNameText);
-    WriteCheck(p, kCsv, L"Header", s.header);
-    WriteCheck(p, kCsv, L"FieldFolder", s.fieldFolder);
-    WriteCheck(p, kCsv, L"FieldFile", s.fieldFile);
-    WriteCheck(p, kCsv, L"FieldSString", s.fieldSearchString);
-    WriteCheck(p, kSettings, L"Progress", s.progress);
-    WriteCheck(p, kSettings, L"CreateImage", s.createImage);
+    WriteCheck(p, kCsv, L"Header", s.switches.header);
+    WriteCheck(p, kCsv, L"FieldFolder", s.switches.fieldFolder);
+    WriteCheck(p, kCsv, L"FieldFile", s.switches.fieldFile);
+    WriteCheck(p, kCsv, L"FieldSString", s.switches.fieldSearchString);
+    WriteCheck(p, kSettings, L"Progress", s.switches.progress);
+    WriteCheck(p, kSettings, L"CreateImage", s.switches.createImage);
     p.WriteInt(kSettings, L"ImageFormat", static_cast<uint32_t>(s.imageFormat));
-    WriteCheck(p, kSettings, L"CloseCommandPrompt", s.closeCommandPrompt);
+    WriteCheck(p, kSettings, L"CloseCommandPrompt", s.switches.closeCommandPrompt);
 }

@@ -6,6 +6,17 @@
 
 #include "winlayer/profile.h"
 
+// The check boxes that are stored as they stand: checked or not.
+struct SearchSwitches {
+    bool header = false;
+    bool fieldFolder = false;
+    bool fieldFile = false;
+    bool fieldSearchString = false;
+    bool progress = false;
+    bool createImage = false;
+    bool closeCommandPrompt = false;
+};
+
 struct SearchSettings {
     int32_t lastSubfolder = 0;  // 0 = no, anything else = yes
     bool folderMode = false;
@@ -15,14 +26,8 @@ struct SearchSettings {
     uint32_t frameWidth = 1;
     uint32_t frameColourRgb = 0xFF0000;
     std::wstring csvFileName;
-    bool header = false;
-    bool fieldFolder = false;
-    bool fieldFile = false;
-    bool fieldSearchString = false;
-    bool progress = false;
-    bool createImage = false;
+    SearchSwitches switches;
     int32_t imageFormat = 0;  // index into the format list; other values select nothing
-    bool closeCommandPrompt = false;
 };
 
 SearchSettings LoadSearchSettings(const Profile& profile);
@@ -36,14 +41,8 @@ struct SearchDialogState {
     int32_t rememberedSubfolder = 0;
     std::wstring outputFolderText;
     std::wstring csvFileNameText;
-    bool header = false;
-    bool fieldFolder = false;
-    bool fieldFile = false;
-    bool fieldSearchString = false;
-    bool progress = false;
-    bool createImage = false;
+    SearchSwitches switches;
     int32_t imageFormat = -1;  // -1 when nothing is selected
-    bool closeCommandPrompt = false;
 };
 
 void SaveSearchSettings(Profile& profile, const SearchDialogState& state);

@@ -1,8 +1,23 @@
 // Loading the stored settings into the controls, and saving them on close.
+#include <utility>
+
 #include "resources/resource.h"
 #include "search_dialog/search_settings.h"
 #include "search_dialog/vivevav_dlg.h"
 #include "winlayer/registry_profile.h"
+
+namespace {
+// Which control shows each stored check box.
+const std::pair<bool SearchSwitches::*, int> kSwitchControls[] = {
+    {&SearchSwitches::header, IDC_CSV_HEADER},
+    {&SearchSwitches::fieldFolder, IDC_CSV_FOLDER},
+    {&SearchSwitches::fieldFile, IDC_CSV_FILE},
+    {&SearchSwitches::fieldSearchString, IDC_CSV_SEARCH_STRING},
+    {&SearchSwitches::progress, IDC_PROGRESS},
+    {&SearchSwitches::createImage, IDC_CREATE_IMAGE},
+    {&SearchSwitches::closeCommandPrompt, IDC_CLOSE_PROMPT},
+};
+}  // namespace
 
 void CVivevavDlg::ApplyStoredSettings() {
     const SearchSettings stored = LoadSearchSettings(AppProfile());
@@ -27,18 +42,12 @@ void CVivevavDlg::ApplyStoredSettings() {
 
     // Setting these texts raises their change rules; the stored check states below win.
     SetDlgItemTextW(m_hwnd, IDC_CSV_FILE_NAME, stored.csvFileName.c_str());
-    SetCheck(IDC_CSV_HEADER, stored.header);
-    SetCheck(IDC_CSV_FOLDER, stored.fieldFolder);
-    SetCheck(IDC_CSV_FILE, stored.fieldFile);
-    SetCheck(IDC_CSV_SEARCH_STRING, stored.fieldSearchString);
-    SetCheck(IDC_PROGRESS, stored.progress);
+    for (const auto& [member, control] : kSwitchControls) SetCheck(control, stored.switches.*member);
 
-    SetCheck(IDC_CREATE_IMAGE, stored.createImage);
-    Enable(IDC_IMAGE_FORMAT, stored.createImage);
+    Enable(IDC_IMAGE_FORMAT, stored.switches.createImage);
     FillImageFormats();
     // An index that names no item leaves the list without a selection.
     SendMessageW(Item(IDC_IMAGE_FORMAT), CB_SETCURSEL, static_cast<WPARAM>(stored.imageFormat), 0);
-    SetCheck(IDC_CLOSE_PROMPT, stored.closeCommandPrompt);
 }
 
 void CVivevavDlg::SaveSettings() {
@@ -50,13 +59,7 @@ void CVivevavDlg::SaveSettings() {
     state.rememberedSubfolder = m_rememberedSubfolder;
     state.outputFolderText = Text(IDC_OUTPUT_FOLDER);
     state.csvFileNameText = Text(IDC_CSV_FILE_NAME);
-    state.header = IsChecked(IDC_CSV_HEADER);
-    state.fieldFolder = IsChecked(IDC_CSV_FOLDER);
-    state.fieldFile = IsChecked(IDC_CSV_FILE);
-    state.fieldSearchString = IsChecked(IDC_CSV_SEARCH_STRING);
-    state.progress = IsChecked(IDC_PROGRESS);
-    state.createImage = IsChecked(IDC_CREATE_IMAGE);
+    for (const auto& [member, control] : kSwitchControls) state.switches.*member = IsChecked(control);
     state.imageFormat = static_cast<int32_t>(SendMessageW(Item(IDC_IMAGE_FORMAT), CB_GETCURSEL, 0, 0));
-    state.closeCommandPrompt = IsChecked(IDC_CLOSE_PROMPT);
     SaveSearchSettings(AppProfile(), state);
 }

@@ -9,6 +9,7 @@
 #include "winlayer/colour_palette.h"
 #include "winlayer/colour_palette_popup.h"
 #include "winlayer/dialog_init.h"
+#include "winlayer/window_class.h"
 
 namespace {
 const wchar_t kClassName[] = L"MfcColorButton";
@@ -198,13 +199,5 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 void ColourButton::RegisterWindowClass() {
     RegisterPaletteClass();
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), kClassName, &wc)) return;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = ButtonProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
+    RegisterWindowClassOnce(kClassName, ButtonProc, CS_HREDRAW | CS_VREDRAW);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "winlayer/colour_palette.h"
+#include "winlayer/window_class.h"
 
 namespace {
 const wchar_t kPaletteClass[] = L"VivevavColourPalette";
@@ -150,15 +151,7 @@ void Measure(HWND button, int& cell, int& otherHeight) {
 }  // namespace
 
 void RegisterPaletteClass() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExW(GetModuleHandleW(nullptr), kPaletteClass, &wc)) return;
-    wc.style = CS_DROPSHADOW | CS_SAVEBITS;
-    wc.lpfnWndProc = PaletteProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPaletteClass;
-    RegisterClassExW(&wc);
+    RegisterWindowClassOnce(kPaletteClass, PaletteProc, CS_DROPSHADOW | CS_SAVEBITS);
 }
 
 HWND OpenPalette(HWND button, const PaletteOptions& options) {

@@ -17,8 +17,8 @@ TEST(SearchSettingsLoad, DefaultsWhenNothingIsStored) {
     EXPECT_EQ(s.opacity, 10);
     EXPECT_EQ(s.frameWidth, 1u);
     EXPECT_EQ(s.frameColourRgb, 0xFF0000u);
-    EXPECT_FALSE(s.header || s.fieldFolder || s.fieldFile || s.fieldSearchString);
-    EXPECT_FALSE(s.progress || s.createImage || s.closeCommandPrompt);
+    EXPECT_FALSE(s.switches.header || s.switches.fieldFolder || s.switches.fieldFile || s.switches.fieldSearchString);
+    EXPECT_FALSE(s.switches.progress || s.switches.createImage || s.switches.closeCommandPrompt);
     EXPECT_EQ(s.imageFormat, 0);
 }
 
@@ -35,7 +35,7 @@ TEST(SearchSettingsLoad, StoredValues) {
     EXPECT_EQ(s.inputName, L"C:\\docs");
     EXPECT_EQ(s.outputFolderName, L"");
     EXPECT_EQ(s.imageFormat, 7) << "kept as stored; the list then selects nothing";
-    EXPECT_TRUE(s.fieldSearchString) << "any non-zero value checks the box";
+    EXPECT_TRUE(s.switches.fieldSearchString) << "any non-zero value checks the box";
     EXPECT_EQ(s.lastSubfolder, 5);
     for (uint32_t stored : {0u, 2u, 99u, 0xFFFFFFFFu}) {
         p.Put(S, L"FileOrFolder", stored);
@@ -77,7 +77,7 @@ SearchDialogState FolderState() {
     s.rememberedSubfolder = 2;
     s.outputFolderText = L"C:\\out";
     s.csvFileNameText = L"result.csv";
-    s.header = s.fieldFile = s.progress = s.createImage = s.closeCommandPrompt = true;
+    s.switches.header = s.switches.fieldFile = s.switches.progress = s.switches.createImage = s.switches.closeCommandPrompt = true;
     s.imageFormat = 1;
     return s;
 }

@@ -39,11 +39,7 @@ OptionDialog::OptionDialog(const ProgramUnderTest& program, const std::wstring& 
     Settle();
 }
 
-std::wstring OptionDialog::Text(int id) const {
-    wchar_t buffer[1024] = {};
-    SendMessageW(Item(id), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
-}
+std::wstring OptionDialog::Text(int id) const { return ControlText(Item(id)); }
 
 void OptionDialog::SetText(int id, const std::wstring& text) const {
     SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));

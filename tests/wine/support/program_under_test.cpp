@@ -133,11 +133,13 @@ void ProgramUnderTest::Start() {
     Settle();
 }
 
-std::wstring ProgramUnderTest::Text(int id) const {
+std::wstring ControlText(HWND control) {
     wchar_t buffer[4096] = {};
-    SendMessageW(Item(id), WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
+    SendMessageW(control, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
     return buffer;
 }
+
+std::wstring ProgramUnderTest::Text(int id) const { return ControlText(Item(id)); }
 
 void ProgramUnderTest::PostKey(int id, WORD key) const {
     PostMessageW(Item(id), WM_KEYDOWN, key, 1);

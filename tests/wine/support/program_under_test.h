@@ -77,5 +77,8 @@ void WriteString(const std::wstring& section, const std::wstring& name, const st
 void WriteBinary(const std::wstring& section, const std::wstring& name, const std::vector<uint8_t>& bytes);
 }  // namespace program_registry
 
+// The text of a control of another process.
+std::wstring ControlText(HWND control);
+
 // Directory of the test program itself.
 std::wstring TestProgramDirectory();
