@@ -10,7 +10,7 @@
 #include <poppler-page-renderer.h>
 #include <poppler-page.h>
 
-#include "image_files.h"
+#include "output/image_files.h"
 
 // CPU time of this thread: the machine is shared, wall time is not fair.
 double cpu_seconds() {

@@ -2,7 +2,7 @@
 // messages and the CSV byte for byte.
 #include <gtest/gtest.h>
 
-#include "pdf_fixtures.h"
+#include "support/pdf_fixtures.h"
 
 namespace zuvediv_test {
 namespace {

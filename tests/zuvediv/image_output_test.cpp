@@ -11,7 +11,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "pdf_fixtures.h"
+#include "support/pdf_fixtures.h"
 
 namespace zuvediv_test {
 namespace {

@@ -1,0 +1,36 @@
+#pragma once
+// What one run of the tool is asked to do. Which option sets which field is
+// owned by option_table.cpp.
+#include <cstdint>
+#include <string>
+
+#include "output/image_files.h"
+
+namespace zuvediv {
+
+struct Options {
+    bool recursive = false;
+    bool make_images = false;
+    ImageFormat format = ImageFormat::png;
+    std::string image_folder;
+    std::string csv_file;
+    bool no_header = false;
+    bool no_folder_column = false;
+    bool no_file_column = false;
+    bool no_phrase_column = false;
+    bool verbose = false;
+    std::string password;
+    int opacity_tenths = 10;
+    int line_width = 1;
+    uint32_t colour = 0xFF0000;
+    bool exact_case = false;
+    bool no_normalise = false;
+    int time_limit_seconds = 60;
+    int workers = 0;  // 0: all cores
+    int dpi = 150;
+    bool show_usage = false;
+    std::string phrase;
+    std::string input;
+};
+
+}  // namespace zuvediv

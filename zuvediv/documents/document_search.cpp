@@ -1,0 +1,87 @@
+#include "documents/document_search.h"
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include <poppler-image.h>
+#include <poppler-page-renderer.h>
+#include <poppler-page.h>
+
+#include "text/page_hits.h"
+#include "documents/pdf_open.h"
+
+namespace zuvediv {
+namespace {
+
+RgbImage render(const poppler::page& page, int dpi) {
+    poppler::page_renderer renderer;
+    renderer.set_render_hint(poppler::page_renderer::antialiasing, true);
+    renderer.set_render_hint(poppler::page_renderer::text_antialiasing, true);
+    renderer.set_image_format(poppler::image::format_rgb24);
+    const poppler::image rendered = renderer.render_page(&page, dpi, dpi);
+    RgbImage image;
+    if (!rendered.is_valid()) return image;
+    image.width = rendered.width();
+    image.height = rendered.height();
+    image.pixels.resize(static_cast<size_t>(image.width) * image.height * 3);
+    const size_t row_bytes = static_cast<size_t>(image.width) * 3;
+    for (int y = 0; y < image.height; ++y) {
+        std::memcpy(image.row(y), rendered.const_data() + static_cast<size_t>(y) * rendered.bytes_per_row(), row_bytes);
+    }
+    return image;
+}
+
+std::string save_page_image(const poppler::page& page, int page_number, const std::vector<PageHit>& hits,
+                            const ImageRequest& request) {
+    RgbImage image = render(page, request.dpi);
+    if (image.width == 0) return "ページ " + std::to_string(page_number) + " を画像にできません";
+    // Text boxes are in points of the page as shown, rotation included, the
+    // same frame the renderer draws in: only the scale differs.
+    const double scale = request.dpi / 72.0;
+    std::vector<Box> boxes;
+    for (const PageHit& hit : hits) {
+        for (const Box& b : hit.boxes) boxes.push_back({b.x0 * scale, b.y0 * scale, b.x1 * scale, b.y1 * scale});
+    }
+    draw_frames(image, boxes, request.style);
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::u8path(request.folder), ec);
+    const std::string path = (std::filesystem::u8path(request.folder) /
+                              std::filesystem::u8path(image_file_name(request.stem, page_number, request.format)))
+                                 .u8string();
+    const std::string error = write_image(image, request.format, path, request.dpi);
+    return error.empty() ? "" : path + ": " + error;
+}
+
+}  // namespace
+
+std::string image_file_name(const std::string& stem, int page, ImageFormat format) {
+    return stem + "_" + std::to_string(page) + "." + file_extension(format);
+}
+
+DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request) {
+    DocumentResult result;
+    OpenedPdf pdf = open_pdf(pdf_path, request.password);
+    if (!pdf.document) {
+        result.status = DocumentStatus::skipped;
+        result.reason = describe(pdf.failure);
+        if (!pdf.detail.empty()) result.reason += " (" + pdf.detail + ")";
+        return result;
+    }
+    result.pages = pdf.document->pages();
+    for (int index = 0; index < result.pages; ++index) {
+        std::unique_ptr<poppler::page> page(pdf.document->create_page(index));
+        if (!page) continue;
+        const PageText text = read_page_text(*page);
+        const std::vector<PageHit> hits = find_page_hits(text, *request.folder, *request.matcher);
+        if (hits.empty()) continue;
+        for (const PageHit& hit : hits) result.hits.push_back({index + 1, hit.context});
+        if (request.images) {
+            std::string error = save_page_image(*page, index + 1, hits, *request.images);
+            if (!error.empty()) result.image_errors.push_back(std::move(error));
+        }
+    }
+    return result;
+}
+
+}  // namespace zuvediv

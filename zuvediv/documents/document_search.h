@@ -1,0 +1,48 @@
+#pragma once
+// Searches one PDF and, if asked, saves framed images of the pages with
+// hits. Runs inside a worker process; the result travels back by value.
+#include <string>
+#include <vector>
+
+#include "output/hit_frames.h"
+#include "output/image_files.h"
+#include "text/phrase_matcher.h"
+#include "text/text_folding.h"
+
+namespace zuvediv {
+
+struct DocumentHit {
+    int page = 0;  // from 1
+    std::string context;
+};
+
+enum class DocumentStatus { searched, skipped };
+
+struct DocumentResult {
+    DocumentStatus status = DocumentStatus::searched;
+    std::string reason;  // why it was skipped
+    int pages = 0;
+    std::vector<DocumentHit> hits;
+    std::vector<std::string> image_errors;
+};
+
+struct ImageRequest {
+    ImageFormat format = ImageFormat::png;
+    int dpi = 150;
+    FrameStyle style;
+    std::string folder;  // where this document's images go
+    std::string stem;    // file name without ".pdf"
+};
+
+struct SearchRequest {
+    const TextFolder* folder = nullptr;
+    const PhraseMatcher* matcher = nullptr;
+    std::string password;
+    const ImageRequest* images = nullptr;  // null: no images
+};
+
+DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request);
+
+std::string image_file_name(const std::string& stem, int page, ImageFormat format);
+
+}  // namespace zuvediv

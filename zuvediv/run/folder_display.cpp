@@ -1,0 +1,41 @@
+#include "run/folder_display.h"
+
+#include "command_line/wine_path.h"
+
+namespace zuvediv {
+
+std::string FolderDisplay::folder_of(const PdfFile& file) const {
+    if (file.relative_folder.empty()) return root;
+    std::string relative = file.relative_folder;
+    if (separator != '/') {
+        for (char& c : relative) {
+            if (c == '/') c = separator;
+        }
+    }
+    if (!root.empty() && root.back() == separator) return root + relative;
+    return root + separator + relative;
+}
+
+std::string FolderDisplay::path_of(const PdfFile& file) const {
+    const std::string folder = folder_of(file);
+    if (!folder.empty() && folder.back() == separator) return folder + file.name;
+    return folder + separator + file.name;
+}
+
+FolderDisplay make_display(const std::string& input_as_given, bool input_is_file) {
+    FolderDisplay display;
+    display.separator = looks_like_windows_path(input_as_given) ? '\\' : '/';
+    std::string root = input_as_given;
+    if (input_is_file) {
+        const size_t cut = root.find_last_of(display.separator == '\\' ? "\\/" : "/");
+        if (cut == std::string::npos) root = ".";
+        else root = root.substr(0, cut == 0 || (cut == 2 && root[1] == ':') ? cut + 1 : cut);
+    } else {
+        while (root.size() > 1 && (root.back() == '/' || root.back() == '\\') && !(root.size() == 3 && root[1] == ':'))
+            root.pop_back();
+    }
+    display.root = root;
+    return display;
+}
+
+}  // namespace zuvediv

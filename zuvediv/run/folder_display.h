@@ -1,0 +1,20 @@
+#pragma once
+// Folder and file names as the user wrote the input, so a Windows caller
+// sees Windows paths in the list and on the console.
+#include <string>
+
+#include "documents/pdf_file_list.h"
+
+namespace zuvediv {
+
+struct FolderDisplay {
+    std::string root;
+    char separator = '/';
+
+    std::string folder_of(const PdfFile& file) const;
+    std::string path_of(const PdfFile& file) const;
+};
+
+FolderDisplay make_display(const std::string& input_as_given, bool input_is_file);
+
+}  // namespace zuvediv

@@ -1,0 +1,57 @@
+#include "run/result_reporter.h"
+
+#include "output/console.h"
+
+namespace zuvediv {
+
+ResultReporter::ResultReporter(const DocumentList& documents, CsvSink& csv, bool verbose)
+    : documents_(documents), csv_(csv), verbose_(verbose), results_(documents.listing.files.size()) {
+    totals_.files = results_.size();
+}
+
+void ResultReporter::accept(size_t index, DocumentResult result) {
+    results_[index] = std::move(result);
+    report_ready();
+}
+
+void ResultReporter::finish() {
+    for (size_t i = next_to_report_; i < results_.size(); ++i) {
+        if (results_[i]) continue;
+        DocumentResult lost;
+        lost.status = DocumentStatus::skipped;
+        lost.reason = "内部エラー (結果を受け取れませんでした)";
+        results_[i] = std::move(lost);
+    }
+    report_ready();
+}
+
+void ResultReporter::report_ready() {
+    while (next_to_report_ < results_.size() && results_[next_to_report_]) {
+        report(documents_.listing.files[next_to_report_], *results_[next_to_report_]);
+        results_[next_to_report_].reset();
+        ++next_to_report_;
+    }
+}
+
+void ResultReporter::report(const PdfFile& file, const DocumentResult& result) {
+    const std::string shown = documents_.display.path_of(file);
+    if (result.status == DocumentStatus::skipped) {
+        totals_.skipped.push_back(shown + ": " + result.reason);
+    } else {
+        ++totals_.searched;
+        totals_.pages += static_cast<size_t>(result.pages);
+        totals_.hits += result.hits.size();
+        csv_.add_hits(documents_.display, file, result);
+        totals_.image_errors.insert(totals_.image_errors.end(), result.image_errors.begin(), result.image_errors.end());
+    }
+    if (verbose_) print_progress(shown, result);
+}
+
+void ResultReporter::print_progress(const std::string& shown, const DocumentResult& result) const {
+    std::string line = "[" + std::to_string(next_to_report_ + 1) + "/" + std::to_string(totals_.files) + "] " + shown;
+    line += result.status == DocumentStatus::skipped ? " スキップ: " + result.reason
+                                                     : " 該当 " + std::to_string(result.hits.size()) + " 件";
+    write_out(line + " (累計 " + std::to_string(totals_.hits) + " 件)\n");
+}
+
+}  // namespace zuvediv

@@ -1,0 +1,44 @@
+#pragma once
+// Takes documents' results as the workers finish them and reports them in
+// file order: CSV rows, a progress line with -v, and the run's counts.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "documents/document_search.h"
+#include "run/csv_sink.h"
+#include "run/run_setup.h"
+
+namespace zuvediv {
+
+struct Totals {
+    size_t files = 0;
+    size_t searched = 0;
+    size_t pages = 0;
+    size_t hits = 0;
+    std::vector<std::string> skipped;  // "file: reason"
+    std::vector<std::string> image_errors;
+};
+
+class ResultReporter {
+public:
+    ResultReporter(const DocumentList& documents, CsvSink& csv, bool verbose);
+    void accept(size_t index, DocumentResult result);
+    // Reports documents whose result never came as skipped.
+    void finish();
+    const Totals& totals() const { return totals_; }
+
+private:
+    void report_ready();
+    void report(const PdfFile& file, const DocumentResult& result);
+    void print_progress(const std::string& shown, const DocumentResult& result) const;
+
+    const DocumentList& documents_;
+    CsvSink& csv_;
+    bool verbose_;
+    std::vector<std::optional<DocumentResult>> results_;
+    size_t next_to_report_ = 0;
+    Totals totals_;
+};
+
+}  // namespace zuvediv

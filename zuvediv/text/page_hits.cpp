@@ -1,0 +1,71 @@
+#include "text/page_hits.h"
+
+#include <algorithm>
+#include <unicode/unistr.h>
+
+namespace zuvediv {
+
+std::string to_utf8(const std::u32string& text) {
+    std::string out;
+    icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()),
+                                  static_cast<int32_t>(text.size()))
+        .toUTF8String(out);
+    return out;
+}
+
+std::u32string from_utf8(const std::string& text) {
+    icu::UnicodeString u = icu::UnicodeString::fromUTF8(text);
+    std::u32string out(static_cast<size_t>(u.countChar32()), U'\0');
+    UErrorCode status = U_ZERO_ERROR;
+    u.toUTF32(reinterpret_cast<UChar32*>(out.data()), static_cast<int32_t>(out.size()), status);
+    return out;
+}
+
+std::string hit_context(const std::u32string& chars, size_t begin, size_t end) {
+    const size_t from = begin > kContextChars ? begin - kContextChars : 0;
+    const size_t to = std::min(chars.size(), end + kContextChars);
+    std::u32string part = chars.substr(from, to - from);
+    for (char32_t& c : part) {
+        if (c < 0x20 || c == 0x7F) c = U' ';
+    }
+    return to_utf8(part);
+}
+
+std::vector<Box> hit_boxes(const PageText& page, size_t begin, size_t end) {
+    std::vector<Box> boxes;
+    bool open = false;
+    for (size_t i = begin; i < end; ++i) {
+        if (page.chars[i] == kLineBreak) {
+            open = false;
+            continue;
+        }
+        const Box& b = page.boxes[i];
+        if (b.empty()) continue;
+        if (!open) {
+            boxes.push_back(b);
+            open = true;
+            continue;
+        }
+        Box& u = boxes.back();
+        u.x0 = std::min(u.x0, b.x0);
+        u.y0 = std::min(u.y0, b.y0);
+        u.x1 = std::max(u.x1, b.x1);
+        u.y1 = std::max(u.y1, b.y1);
+    }
+    return boxes;
+}
+
+std::vector<PageHit> find_page_hits(const PageText& page, const TextFolder& folder,
+                                    const PhraseMatcher& matcher) {
+    std::vector<PageHit> hits;
+    if (page.chars.empty()) return hits;
+    const FoldedText folded = folder.fold(page.chars);
+    for (const MatchSpan& span : matcher.find_all(folded.chars)) {
+        const size_t begin = folded.source_begin[span.begin];
+        const size_t end = folded.source_end[span.end - 1];
+        hits.push_back({hit_context(page.chars, begin, end), hit_boxes(page, begin, end)});
+    }
+    return hits;
+}
+
+}  // namespace zuvediv

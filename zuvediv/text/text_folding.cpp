@@ -1,0 +1,118 @@
+#include "text/text_folding.h"
+
+#include <stdexcept>
+#include <unicode/normalizer2.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+
+namespace zuvediv {
+
+char32_t unify_lookalike(char32_t c) {
+    // Japanese Windows code pages and PDFs disagree on these; NFKC keeps
+    // them apart (or maps only one side), so pick one member of each pair.
+    switch (c) {
+        case 0x301C: return 0xFF5E;  // wave dash -> full-width tilde
+        case 0x2212: return 0xFF0D;  // minus sign -> full-width hyphen-minus
+        case 0x2015: return 0x2014;  // horizontal bar -> em dash
+        case 0x2016: return 0x2225;  // double vertical line -> parallel to
+        case 0xFFE0: return 0x00A2;  // cent
+        case 0xFFE1: return 0x00A3;  // pound
+        case 0xFFE2: return 0x00AC;  // not sign
+        default: return c;
+    }
+}
+
+TextFolder::TextFolder(bool ignore_case, bool normalise) : ignore_case_(ignore_case) {
+    if (!normalise) return;
+    UErrorCode status = U_ZERO_ERROR;
+    normaliser_ = ignore_case ? icu::Normalizer2::getNFKCCasefoldInstance(status)
+                              : icu::Normalizer2::getNFKCInstance(status);
+    if (U_FAILURE(status)) throw std::runtime_error(u_errorName(status));
+}
+
+void TextFolder::append(FoldedText& out, char32_t c, uint32_t begin, uint32_t end) const {
+    out.chars.push_back(c);
+    out.source_begin.push_back(begin);
+    out.source_end.push_back(end);
+}
+
+bool TextFolder::has_boundary_before(char32_t c) const {
+    // No ASCII character combines with what precedes it.
+    return c < 0x80 || normaliser_->hasBoundaryBefore(unify_lookalike(c));
+}
+
+void TextFolder::fold_single(FoldedText& out, char32_t c, uint32_t at) const {
+    if (c < 0x80) {
+        // ASCII alone is its own NFKC form; only case can change.
+        if (ignore_case_ && c >= 'A' && c <= 'Z') c += 'a' - 'A';
+        append(out, c, at, at + 1);
+        return;
+    }
+    if (c >= 0x4E00 && c <= 0x9FFF) {  // unified ideographs are inert
+        append(out, c, at, at + 1);
+        return;
+    }
+    auto cached = single_cache_.find(c);
+    if (cached == single_cache_.end()) {
+        UErrorCode status = U_ZERO_ERROR;
+        const icu::UnicodeString folded = normaliser_->normalize(icu::UnicodeString(static_cast<UChar32>(c)), status);
+        std::u32string forms;
+        if (U_FAILURE(status)) {
+            forms.push_back(c);
+        } else {
+            for (int32_t k = 0; k < folded.length();) {
+                const UChar32 f = folded.char32At(k);
+                forms.push_back(static_cast<char32_t>(f));
+                k += U16_LENGTH(f);
+            }
+        }
+        cached = single_cache_.emplace(c, std::move(forms)).first;
+    }
+    for (char32_t f : cached->second) append(out, f, at, at + 1);
+}
+
+FoldedText TextFolder::fold(const std::u32string& source) const {
+    FoldedText out;
+    out.chars.reserve(source.size());
+    out.source_begin.reserve(source.size());
+    out.source_end.reserve(source.size());
+    const uint32_t n = static_cast<uint32_t>(source.size());
+
+    if (!normaliser_) {
+        for (uint32_t i = 0; i < n; ++i) {
+            char32_t c = source[i];
+            if (ignore_case_) c = u_foldCase(c, U_FOLD_CASE_DEFAULT);
+            append(out, c, i, i + 1);
+        }
+        return out;
+    }
+
+    icu::UnicodeString segment;
+    icu::UnicodeString folded;
+    uint32_t i = 0;
+    while (i < n) {
+        // A segment runs up to the next character that cannot combine with
+        // what precedes it; its folded output maps back to the whole segment.
+        uint32_t j = i + 1;
+        while (j < n && !has_boundary_before(source[j])) ++j;
+        if (j == i + 1) {
+            fold_single(out, unify_lookalike(source[i]), i);
+            i = j;
+            continue;
+        }
+        segment.remove();
+        for (uint32_t k = i; k < j; ++k) segment.append(static_cast<UChar32>(unify_lookalike(source[k])));
+        UErrorCode status = U_ZERO_ERROR;
+        normaliser_->normalize(segment, folded, status);
+        if (U_FAILURE(status)) folded = segment;
+        for (int32_t k = 0; k < folded.length();) {
+            UChar32 c = folded.char32At(k);
+            append(out, static_cast<char32_t>(c), i, j);
+            k += U16_LENGTH(c);
+        }
+        i = j;
+    }
+    return out;
+}
+
+}  // namespace zuvediv

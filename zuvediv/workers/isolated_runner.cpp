@@ -1,0 +1,253 @@
+#include "workers/isolated_runner.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "common/little_endian.h"
+#include "workers/result_wire.h"
+
+namespace zuvediv {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A worker process lives for many documents: starting one per document
+// cost a fifth of the search time in page faults and exits.
+struct Worker {
+    pid_t pid = -1;
+    int command_fd = -1;  // parent writes document indexes
+    int result_fd = -1;   // worker writes length-prefixed results
+    bool busy = false;
+    size_t index = 0;
+    Clock::time_point deadline;
+    std::string received;
+};
+
+DocumentResult skipped(std::string reason) {
+    DocumentResult result;
+    result.status = DocumentStatus::skipped;
+    result.reason = std::move(reason);
+    return result;
+}
+
+DocumentResult guarded_work(const DocumentWork& work, size_t index) {
+    try {
+        return work(index);
+    } catch (const std::exception& e) {
+        return skipped(std::string("内部エラー: ") + e.what());
+    } catch (...) {
+        return skipped("内部エラー");
+    }
+}
+
+bool write_all(int fd, const std::string& bytes) {
+    size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + sent, bytes.size() - sent);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        sent += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool read_exact(int fd, char* buffer, size_t size) {
+    size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, buffer + got, size - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        got += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+[[noreturn]] void worker_loop(int command_fd, int result_fd, const DocumentWork& work) {
+    char command[4];
+    while (read_exact(command_fd, command, sizeof command)) {
+        const std::string payload = encode_result(guarded_work(work, ReadLittleEndian(command, 4)));
+        std::string message;
+        AppendLittleEndian32(message, static_cast<uint32_t>(payload.size()));
+        if (!write_all(result_fd, message + payload)) break;
+    }
+    // Skip destructors and atexit handlers of the copied parent state.
+    _exit(0);
+}
+
+void close_fd(int& fd) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+}
+
+bool spawn(Worker& worker, std::vector<Worker>& all, const DocumentWork& work) {
+    int command[2], result[2];
+    if (::pipe(command) != 0) return false;
+    if (::pipe(result) != 0) {
+        ::close(command[0]);
+        ::close(command[1]);
+        return false;
+    }
+    std::fflush(nullptr);  // or buffered console text would be written twice
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        for (int fd : {command[0], command[1], result[0], result[1]}) ::close(fd);
+        return false;
+    }
+    if (pid == 0) {
+        // Other workers' pipes would hide their ends of file from the parent.
+        for (Worker& other : all) {
+            close_fd(other.command_fd);
+            close_fd(other.result_fd);
+        }
+        ::close(command[1]);
+        ::close(result[0]);
+        worker_loop(command[0], result[1], work);
+    }
+    ::close(command[0]);
+    ::close(result[1]);
+    worker.pid = pid;
+    worker.command_fd = command[1];
+    worker.result_fd = result[0];
+    worker.busy = false;
+    worker.received.clear();
+    return true;
+}
+
+void retire(Worker& worker, bool force) {
+    if (worker.pid < 0) return;
+    if (force) ::kill(worker.pid, SIGKILL);
+    close_fd(worker.command_fd);
+    close_fd(worker.result_fd);
+    while (::waitpid(worker.pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    worker.pid = -1;
+    worker.busy = false;
+}
+
+// Reads what the worker sent. Returns false when the worker is gone.
+bool receive(Worker& worker, const DocumentDone& done) {
+    char buffer[65536];
+    ssize_t n;
+    do {
+        n = ::read(worker.result_fd, buffer, sizeof buffer);
+    } while (n < 0 && errno == EINTR);
+    if (n <= 0) return false;
+    worker.received.append(buffer, static_cast<size_t>(n));
+    if (worker.received.size() >= 4) {
+        const size_t length = ReadLittleEndian(worker.received.data(), 4);
+        if (worker.received.size() >= 4 + length) {
+            auto result = decode_result(worker.received.substr(4, length));
+            worker.received.erase(0, 4 + length);
+            worker.busy = false;
+            done(worker.index, result ? std::move(*result) : skipped("内部エラー (結果が壊れています)"));
+        }
+    }
+    return true;
+}
+
+std::string timeout_reason(const RunnerLimits& limits) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limits.time_limit).count();
+    return "時間切れ (" + std::to_string(seconds) + " 秒以内に終わりませんでした)";
+}
+
+const char* const kWorkerDied = "読み取り中に異常終了しました (PDF が壊れている可能性があります)";
+
+class WorkerPool {
+public:
+    WorkerPool(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done)
+        : count_(count), limits_(limits), work_(work), done_(done),
+          workers_(std::min(count, static_cast<size_t>(std::max(1, limits.workers)))) {}
+    ~WorkerPool() {
+        for (Worker& w : workers_) retire(w, false);
+    }
+
+    void run() {
+        for (;;) {
+            hand_out_documents();
+            if (!wait_for_results()) break;
+        }
+    }
+
+private:
+    void hand_out_documents() {
+        for (Worker& w : workers_) {
+            if (w.busy || next_ >= count_) continue;
+            if (w.pid < 0 && !spawn(w, workers_, work_)) {
+                done_(next_, guarded_work(work_, next_));  // no process to spare: run here
+                ++next_;
+                continue;
+            }
+            std::string command;
+            AppendLittleEndian32(command, static_cast<uint32_t>(next_));
+            w.index = next_++;
+            w.busy = true;
+            w.deadline = Clock::now() + limits_.time_limit;
+            if (!write_all(w.command_fd, command)) give_up(w, kWorkerDied);
+        }
+    }
+
+    // Waits for a result or the first deadline; false when all is done.
+    bool wait_for_results() {
+        std::vector<Worker*> busy;
+        std::vector<pollfd> fds;
+        Clock::time_point first_deadline = Clock::time_point::max();
+        for (Worker& w : workers_) {
+            if (!w.busy) continue;
+            busy.push_back(&w);
+            fds.push_back({w.result_fd, POLLIN, 0});
+            first_deadline = std::min(first_deadline, w.deadline);
+        }
+        if (busy.empty()) return next_ < count_;
+        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(first_deadline - Clock::now()).count() + 1;
+        const int ready = ::poll(fds.data(), fds.size(), static_cast<int>(std::clamp<long long>(wait, 0, 60000)));
+        if (ready < 0 && errno != EINTR) return false;
+        for (size_t i = 0; i < busy.size(); ++i) {
+            Worker& w = *busy[i];
+            if (ready > 0 && (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) && !receive(w, done_)) {
+                give_up(w, kWorkerDied);
+                continue;
+            }
+            // poppler cannot be interrupted any other way
+            if (w.busy && Clock::now() >= w.deadline) give_up(w, timeout_reason(limits_));
+        }
+        return true;
+    }
+
+    void give_up(Worker& w, const std::string& reason) {
+        const size_t index = w.index;
+        retire(w, true);
+        done_(index, skipped(reason));
+    }
+
+    const size_t count_;
+    const RunnerLimits& limits_;
+    const DocumentWork& work_;
+    const DocumentDone& done_;
+    std::vector<Worker> workers_;
+    size_t next_ = 0;
+};
+
+}  // namespace
+
+void run_isolated(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done) {
+    // A worker that died makes writes to its pipe fail instead of killing us.
+    struct sigaction ignore {}, previous {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGPIPE, &ignore, &previous);
+    WorkerPool(count, limits, work, done).run();
+    ::sigaction(SIGPIPE, &previous, nullptr);
+}
+
+}  // namespace zuvediv

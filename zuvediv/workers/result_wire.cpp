@@ -1,0 +1,87 @@
+#include "workers/result_wire.h"
+
+#include <cstdint>
+
+#include "common/little_endian.h"
+
+namespace zuvediv {
+namespace {
+
+constexpr uint32_t kMagic = 0x5A56444Eu;
+
+void put(std::string& out, uint32_t v) { AppendLittleEndian32(out, v); }
+
+void put(std::string& out, const std::string& s) {
+    put(out, static_cast<uint32_t>(s.size()));
+    out += s;
+}
+
+class Reader {
+public:
+    explicit Reader(const std::string& bytes) : bytes_(bytes) {}
+    bool get(uint32_t& v) {
+        if (bytes_.size() - pos_ < 4) return false;
+        v = ReadLittleEndian(bytes_.data() + pos_, 4);
+        pos_ += 4;
+        return true;
+    }
+    bool get(std::string& s) {
+        uint32_t n = 0;
+        if (!get(n) || bytes_.size() - pos_ < n) return false;
+        s.assign(bytes_, pos_, n);
+        pos_ += n;
+        return true;
+    }
+    bool at_end() const { return pos_ == bytes_.size(); }
+
+private:
+    const std::string& bytes_;
+    size_t pos_ = 0;
+};
+
+}  // namespace
+
+std::string encode_result(const DocumentResult& result) {
+    std::string out;
+    put(out, kMagic);
+    put(out, result.status == DocumentStatus::skipped ? 1u : 0u);
+    put(out, result.reason);
+    put(out, static_cast<uint32_t>(result.pages));
+    put(out, static_cast<uint32_t>(result.hits.size()));
+    for (const DocumentHit& hit : result.hits) {
+        put(out, static_cast<uint32_t>(hit.page));
+        put(out, hit.context);
+    }
+    put(out, static_cast<uint32_t>(result.image_errors.size()));
+    for (const std::string& error : result.image_errors) put(out, error);
+    put(out, kMagic);
+    return out;
+}
+
+std::optional<DocumentResult> decode_result(const std::string& bytes) {
+    Reader in(bytes);
+    DocumentResult result;
+    uint32_t magic = 0, status = 0, pages = 0, count = 0;
+    if (!in.get(magic) || magic != kMagic || !in.get(status) || !in.get(result.reason) || !in.get(pages) ||
+        !in.get(count))
+        return std::nullopt;
+    result.status = status == 1 ? DocumentStatus::skipped : DocumentStatus::searched;
+    result.pages = static_cast<int>(pages);
+    for (uint32_t i = 0; i < count; ++i) {
+        DocumentHit hit;
+        uint32_t page = 0;
+        if (!in.get(page) || !in.get(hit.context)) return std::nullopt;
+        hit.page = static_cast<int>(page);
+        result.hits.push_back(std::move(hit));
+    }
+    if (!in.get(count)) return std::nullopt;
+    for (uint32_t i = 0; i < count; ++i) {
+        std::string error;
+        if (!in.get(error)) return std::nullopt;
+        result.image_errors.push_back(std::move(error));
+    }
+    if (!in.get(magic) || magic != kMagic || !in.at_end()) return std::nullopt;
+    return result;
+}
+
+}  // namespace zuvediv
