@@ -15,6 +15,7 @@ void mark(std::vector<uint8_t>& mask, int width, int height, PixelRect r) {
     r.y0 = std::max(r.y0, 0);
     r.x1 = std::min(r.x1, width);
     r.y1 = std::min(r.y1, height);
+    if (r.x0 >= r.x1) return;  // wholly left or right of the image
     for (int y = r.y0; y < r.y1; ++y) {
         std::fill(mask.begin() + static_cast<size_t>(y) * width + r.x0,
                   mask.begin() + static_cast<size_t>(y) * width + r.x1, uint8_t{1});

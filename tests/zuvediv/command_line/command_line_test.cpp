@@ -1,94 +1,95 @@
+// The command line: every option reaches its field, integer options at and
+// beyond both ends of their range, the errors that stop a run, the usage
+// text, and Windows paths under Wine mapped through the prefix's drive links.
 #include <gtest/gtest.h>
 
 #include "command_line/command_line.h"
+#include "command_line/usage_text.h"
+#include "command_line/wine_path.h"
+#include "support/pdf_fixtures.h"
 
 namespace zuvediv {
 namespace {
 
 ParsedCommandLine parse(std::vector<std::string> args) { return parse_command_line(args); }
 
-TEST(CommandLine, DesktopProgramLine) {
-    const auto p = parse({"-s", "-m", "-F", "jpeg", "-O", "C:\\Out", "-o", "result.csv", "-P", "-R", "-v", "-w", "3",
-                          "-C", "FF0000", "invoice", "C:\\Docs"});
-    ASSERT_EQ(p.error, "");
+TEST(CommandLine, EveryOptionReachesItsField) {
+    const auto p = parse({"-s", "-m", "-Fjpeg", "-O", "C:\\Out", "-o", "r.csv", "-H", "-P", "-Q", "-R", "-v", "-p", "",
+                          "-c", "-n", "-C", "aBc", "-w3", "--", "-v", "C:\\Docs"});
     const Options& o = p.options;
-    EXPECT_TRUE(o.recursive && o.make_images && o.no_folder_column && o.no_phrase_column && o.verbose);
-    EXPECT_FALSE(o.no_file_column || o.no_header || o.exact_case || o.no_normalise);
-    EXPECT_EQ(o.format, ImageFormat::jpeg);
-    EXPECT_EQ(o.image_folder, "C:\\Out");
-    EXPECT_EQ(o.csv_file, "result.csv");
-    EXPECT_EQ(o.line_width, 3);
-    EXPECT_EQ(o.colour, 0xFF0000u);
-    EXPECT_EQ(o.phrase, "invoice");
-    EXPECT_EQ(o.input, "C:\\Docs");
+    EXPECT_EQ(p.error + o.image_folder + "|" + o.csv_file + "|" + o.phrase + "|" + o.input, "C:\\Out|r.csv|-v|C:\\Docs");
+    EXPECT_EQ(std::vector<bool>({o.recursive, o.make_images, o.no_header, o.no_folder_column, o.no_file_column,
+                                 o.no_phrase_column, o.verbose, o.exact_case, o.no_normalise, o.show_usage}),
+              std::vector<bool>({1, 1, 1, 1, 1, 1, 1, 1, 1, 0}));
+    EXPECT_EQ(std::make_tuple(o.format, o.colour, o.line_width), std::make_tuple(ImageFormat::jpeg, 0xABCu, 3));
+    EXPECT_EQ(parse({"-F", "tiff", "-C", "0", "x", "y"}).options.colour, 0u);
 }
 
-TEST(CommandLine, LastTwoArgumentsArePositionalEvenWithDash) {
-    struct Case {
-        std::vector<std::string> args;
-        std::string phrase;
-        bool verbose;
-    };
-    const Case cases[] = {
-        {{"-123", "docs"}, "-123", false},
-        {{"-v", "-123", "docs"}, "-123", true},
-        {{"-v", "-v", "docs"}, "-v", true},
-        {{"--", "-v", "docs"}, "-v", false},
-        {{"-h", "docs"}, "-h", false},
-    };
-    for (const Case& c : cases) {
-        const auto p = parse(c.args);
-        EXPECT_EQ(p.error, "") << c.phrase;
-        EXPECT_EQ(p.options.phrase, c.phrase);
-        EXPECT_EQ(p.options.verbose, c.verbose);
-        EXPECT_FALSE(p.options.show_usage);
+TEST(CommandLine, IntegerRangesAreInclusive) {
+    const std::tuple<const char*, int Options::*, int, int> cases[] = {
+        {"-a", &Options::opacity_tenths, 2, 10}, {"-w", &Options::line_width, 1, 100},
+        {"-t", &Options::time_limit_seconds, 1, 86400}, {"-j", &Options::workers, 1, 256}, {"-r", &Options::dpi, 10, 1200}};
+    for (const auto& [option, field, low, high] : cases) {
+        for (int value : {low, high}) EXPECT_EQ(parse({option, std::to_string(value), "x", "y"}).options.*field, value);
+        const std::string range = std::to_string(low) + "～" + std::to_string(high) + " の整数";
+        for (int value : {low - 1, high + 1})
+            EXPECT_NE(parse({option, std::to_string(value), "x", "y"}).error.find(range), std::string::npos) << option;
     }
 }
 
-TEST(CommandLine, ValueMayBeAttachedAndColourIsHex) {
-    const auto p = parse({"-j2", "-Fjpeg", "-C0", "x", "y"});
-    ASSERT_EQ(p.error, "");
-    EXPECT_EQ(p.options.workers, 2);
-    EXPECT_EQ(p.options.format, ImageFormat::jpeg);
-    EXPECT_EQ(p.options.colour, 0u);
-    const std::pair<std::string, uint32_t> colours[] = {{"FF", 0xFFu}, {"ff00aa", 0xFF00AAu}, {"aBc", 0xABCu}};
-    for (const auto& [text, colour] : colours) EXPECT_EQ(parse({"-C", text, "x", "y"}).options.colour, colour) << text;
-}
-
-TEST(CommandLine, UsageOnlyWhenAskedInOptionPosition) {
-    EXPECT_TRUE(parse({"-h"}).options.show_usage);
-    EXPECT_TRUE(parse({"-v", "-h", "x", "y"}).options.show_usage);
+TEST(CommandLine, LastTwoArgumentsAreTheSearch) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"-123", "docs"}, "-123"}, {{"-v", "-v", "docs"}, "-v"}, {{"-h", "docs"}, "-h"}, {{"-o", "-h", "-s", "d"}, "-s"}};
+    for (const auto& [args, phrase] : cases) EXPECT_EQ(parse(args).error + parse(args).options.phrase, phrase);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"-h"}, {"--help"}, {"-v", "-h", "x", "y"}})
+        EXPECT_TRUE(parse(args).options.show_usage && parse(args).error.empty()) << args[0];
 }
 
 TEST(CommandLine, ErrorsNameTheProblem) {
-    struct Case {
-        std::vector<std::string> args;
-        std::string fragment;
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"-x", "a", "b"}, "不明なオプションです: -x (-h"}, {{"-sv", "a", "b"}, "不明なオプションです: -sv"},
+        {{"-w", "3x", "a", "b"}, "オプション -w の値 \"3x\" が正しくありません (1～100 の整数を指定してください)"},
+        {{"-t", "-5", "a", "b"}, "-t の値 \"-5\""}, {{"-j", "", "a", "b"}, "-j の値 \"\""},
+        {{"-C", "1234567", "a", "b"}, "-C の値 \"1234567\" が正しくありません (色を 16 進数 1～6 桁で指定してください。例: FF0000)"},
+        {{"-C", "GG", "a", "b"}, "-C の値 \"GG\""},
+        {{"-F", "gif", "a", "b"}, "-F の値 \"gif\" が正しくありません (png, jpeg, tiff のいずれかを指定してください)"},
+        {{"-O", "a", "b"}, "オプション -O の値がありません"}, {{"-O", "", "a", "b"}, "オプション -O の値が空です"},
+        {{"-o", "", "a", "b"}, "オプション -o の値が空です"}, {{"-m", "a", "b"}, "-m (画像の作成) には -O で画像の出力先"},
+        {{"a"}, "検索文字列と検索するパス (PDF"}, {{"stray", "a", "b"}, "余分な引数があります: \"stray\" (検索文字列と"},
+        {{"--", "x", "a", "b"}, "余分な引数があります: \"x\""}, {{" \t", "b"}, "検索文字列が空です"}, {{"a", ""}, "検索するパスが空です"},
     };
-    const Case cases[] = {
-        {{"-x", "a", "b"}, "不明なオプションです: -x"},
-        {{"-a", "1", "a", "b"}, "-a の値 \"1\""},
-        {{"-a", "11", "a", "b"}, "2～10"},
-        {{"-w", "0", "a", "b"}, "-w の値"},
-        {{"-w", "101", "a", "b"}, "1～100"},
-        {{"-w", "3x", "a", "b"}, "-w の値 \"3x\""},
-        {{"-C", "1234567", "a", "b"}, "-C の値"},
-        {{"-C", "GG", "a", "b"}, "-C の値"},
-        {{"-F", "gif", "a", "b"}, "-F の値 \"gif\""},
-        {{"-j0", "a", "b"}, "-j の値 \"0\""},
-        {{"-t", "-5", "a", "b"}, "-t の値"},
-        {{"-O", "a", "b"}, "-O の値がありません"},
-        {{"-m", "a", "b"}, "-O で画像の出力先"},
-        {{"a"}, "検索文字列と検索するパス"},
-        {{}, "検索文字列と検索するパス"},
-        {{"stray", "a", "b"}, "余分な引数があります: \"stray\""},
-        {{"--", "x", "a", "b"}, "余分な引数"},
-        {{" ", "b"}, "検索文字列が空です"},
+    for (const auto& [args, fragment] : cases)
+        EXPECT_NE(parse(args).error.find(fragment), std::string::npos) << parse(args).error << " / expected: " << fragment;
+}
+
+TEST(UsageText, OneAlignedLinePerOption) {
+    const std::string text = usage_text();
+    for (const char* line : {"\n  -s            サブフォルダの PDF も検索する\n", "\n  -F 形式       画像の形式: png, jpeg, tiff (既定",
+                             "\n  -p パスワード 暗号化", "\n  -a 2～10      枠の不透明度", "\n  --            オプションの終わり\n  -h  "})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 28);
+}
+
+TEST(WinePath, MapsDriveLettersThroughDosdevices) {
+    const zuvediv_test::ScratchDir prefix;
+    std::filesystem::create_directories(prefix.path() / "dosdevices");
+    std::filesystem::create_symlink("../drive_c", prefix / "dosdevices/c:");
+    std::filesystem::create_symlink("/", prefix / "dosdevices/z:");
+    const std::pair<std::string, std::string> cases[] = {
+        {"Z:\\tmp\\x", "/tmp/x"}, {"z:/tmp/x", "/tmp/x"}, {"Z:\\", "/"}, {"Z:", "/"}, {"Z:\\home\\書類\\", "/home/書類"},
+        {"C:\\users\\Public\\a.csv", prefix / "drive_c/users/Public/a.csv"}, {"c:\\users\\..\\x", prefix / "drive_c/x"},
+        {"/tmp/already/linux", "/tmp/already/linux"}, {"result.csv", "result.csv"}, {"Z:x", "Z:x"}, {"1:\\x", "1:\\x"},
+        {"Q:\\x", "ドライブ Q: の割り当てが Wine の設定 (" + prefix / "dosdevices/q:" + ") に見つかりません"},
     };
-    for (const Case& c : cases) {
-        const auto p = parse(c.args);
-        EXPECT_NE(p.error.find(c.fragment), std::string::npos) << p.error << " / expected: " << c.fragment;
+    for (const auto& [windows, native] : cases) {
+        const MappedPath m = to_native_path(windows, WineSetup{prefix.path().string()});
+        EXPECT_EQ(m.error + m.path, native) << windows;
     }
+    setenv("WINEPREFIX", "/opt/prefix", 1);
+    EXPECT_EQ(WineSetup::from_environment().prefix, "/opt/prefix");
+    setenv("WINEPREFIX", "", 1);
+    setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(WineSetup::from_environment().prefix, "/home/someone/.wine");
 }
 
 }  // namespace

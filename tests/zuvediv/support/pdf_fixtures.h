@@ -1,45 +1,48 @@
 #pragma once
-// Test PDFs drawn with the sample writer and encrypted with qpdf, built once
-// and kept in the build tree, since every test case runs in a process of its
-// own; and runs of the built tool the way the desktop program runs it.
+// Test PDFs drawn with the sample writer and encrypted with qpdf, made once
+// per test process in a folder removed at its end; temporary folders that
+// remove themselves; runs of the (sanitized) tool as the desktop program runs it.
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "pdf_writer.h"
-
 namespace zuvediv_test {
 
 namespace fs = std::filesystem;
-using pdf_writer::run_qpdf;
-using pdf_writer::write_pdf;
 
-struct Fixtures {
-    fs::path root;
-    fs::path docs;       // folder tree for searches
-    fs::path mixed;      // docs/mixed.pdf, 3 pages, page 3 rotated
-    fs::path formula;    // docs/formula.pdf
-    fs::path secret;     // docs/sub/secret.pdf, passwords below
-    fs::path broken;     // docs/broken.pdf
-    fs::path fake;       // docs/fake.PDF, not a PDF
-    fs::path deeper;     // docs/sub/deeper/mixed.pdf, same name as the top one
+// A fresh, empty folder, removed with everything in it when it goes.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir() { fs::remove_all(path_); }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const fs::path& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
 };
 
+// docs/mixed.pdf       3 pages, the third turned a quarter clockwise
+// docs/formula.pdf     cells a spreadsheet would run as formulas
+// docs/broken.pdf      a header and garbage; docs/fake.PDF plain text
+// docs/sub/secret.pdf  encrypted with the passwords below
+// docs/sub/deeper/mixed.pdf  "deeper invoice here", same name as the top one
+struct Fixtures {
+    fs::path docs, mixed, secret, deeper;
+};
 constexpr const char* kUserPassword = "user-pw";
 constexpr const char* kOwnerPassword = "owner-pw";
-
 const Fixtures& fixtures();
-fs::path scratch_dir(const std::string& name);  // fresh, empty
 
 struct ToolRun {
     int exit_code = -1;
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
-
-ToolRun run_tool_binary(const std::vector<std::string>& args,
-                        const std::map<std::string, std::string>& environment = {});
+ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {});
 std::string read_file(const fs::path& path);
+void write_file(const fs::path& path, const std::string& bytes);
 
 }  // namespace zuvediv_test

@@ -1,9 +1,13 @@
-// Worker processes: results come back whole, hangs and crashes cost only
-// their own document.
+// Worker processes: results come back whole and in any order, and a hang,
+// a crash, an exception or a result cut short cost only their own document.
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "workers/isolated_runner.h"
 #include "workers/result_wire.h"
@@ -12,59 +16,62 @@ namespace zuvediv {
 namespace {
 
 DocumentResult sample(size_t index) {
-    DocumentResult r;
-    r.pages = static_cast<int>(index) + 1;
-    r.hits.push_back({1, "hit, \"quoted\" 𠮷 " + std::to_string(index)});
-    r.hits.push_back({2, std::string(100000, 'x')});  // more than a pipe holds
-    r.image_errors.push_back("image error");
-    return r;
+    // A second hit longer than a pipe holds.
+    return {DocumentStatus::searched, "", static_cast<int>(index) + 1,
+            {{1, "hit, \"quoted\" 𠮷 " + std::to_string(index)}, {2, std::string(100000, 'x')}}, {"image error"}};
 }
 
 TEST(ResultWire, RoundTripsAndRejectsTruncation) {
-    const DocumentResult original = sample(4);
-    const std::string bytes = encode_result(original);
-    const auto back = decode_result(bytes);
-    ASSERT_TRUE(back);
-    ASSERT_EQ(back->hits.size(), 2u);
-    EXPECT_EQ(back->hits[0].context, original.hits[0].context);
-    EXPECT_EQ(back->hits[1].page, 2);
-    EXPECT_EQ(back->image_errors, original.image_errors);
-    for (size_t cut : {size_t{0}, size_t{3}, bytes.size() / 2, bytes.size() - 1}) {
-        EXPECT_FALSE(decode_result(bytes.substr(0, cut))) << cut;
+    for (const DocumentResult& original : {sample(4), DocumentResult{DocumentStatus::skipped, "理由", 0, {}, {}}}) {
+        const std::string bytes = encode_result(original);
+        const auto back = decode_result(bytes);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(encode_result(*back), bytes);
+        EXPECT_EQ(back->status, original.status);
+        for (size_t cut : {size_t{0}, size_t{3}, bytes.size() / 2, bytes.size() - 1})
+            EXPECT_FALSE(decode_result(bytes.substr(0, cut))) << cut;
+        EXPECT_FALSE(decode_result(bytes + "x"));
     }
 }
 
-TEST(IsolatedRunner, HangCrashAndExceptionAreSkippedOthersComplete) {
-    std::vector<std::optional<DocumentResult>> results(6);
-    RunnerLimits limits;
-    limits.workers = 2;
-    limits.time_limit = std::chrono::milliseconds(1500);
+// Announces a result of 1000 bytes to the coordinator, sends ten, and dies.
+[[noreturn]] void die_half_way_through_the_result() {
+    for (int fd = 3; fd < 256; ++fd) {
+        struct stat info {};
+        if (fstat(fd, &info) == 0 && S_ISFIFO(info.st_mode) && (fcntl(fd, F_GETFL) & O_ACCMODE) == O_WRONLY)
+            (void)!write(fd, "\xE8\x03\x00\x00" "0123456789", 14);
+    }
+    _exit(1);
+}
+
+TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
+    std::vector<std::optional<DocumentResult>> results(8);
+    std::vector<size_t> order;
+    const RunnerLimits limits{2, std::chrono::milliseconds(1500)};
     const auto started = std::chrono::steady_clock::now();
     run_isolated(
         results.size(), limits,
         [](size_t index) {
-            if (index == 1) std::this_thread::sleep_for(std::chrono::seconds(30));
-            if (index == 3) std::raise(SIGSEGV);
+            if (index == 0) std::this_thread::sleep_for(std::chrono::milliseconds(500));
+            if (index == 2) std::this_thread::sleep_for(std::chrono::seconds(30));
+            if (index == 3) std::raise(SIGKILL);
             if (index == 5) throw std::runtime_error("boom");
+            if (index == 6) die_half_way_through_the_result();
             return sample(index);
         },
         [&](size_t index, DocumentResult r) {
-            ASSERT_FALSE(results[index]) << "reported twice";
+            ASSERT_FALSE(results.at(index)) << "reported twice";
             results[index] = std::move(r);
+            order.push_back(index);
         });
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
-    for (size_t i : {0u, 2u, 4u}) {
-        ASSERT_TRUE(results[i]) << i;
-        EXPECT_EQ(results[i]->status, DocumentStatus::searched);
-        EXPECT_EQ(results[i]->pages, static_cast<int>(i) + 1);
-        EXPECT_EQ(results[i]->hits[1].context.size(), 100000u);
-    }
-    const std::pair<size_t, const char*> skipped[] = {{1, "時間切れ"}, {3, "異常終了"}, {5, "boom"}};
-    for (const auto& [i, reason] : skipped) {
-        ASSERT_TRUE(results[i]) << i;
-        EXPECT_EQ(results[i]->status, DocumentStatus::skipped);
-        EXPECT_NE(results[i]->reason.find(reason), std::string::npos) << results[i]->reason;
-    }
+    EXPECT_NE(order.front(), 0u) << "the slow first document finishes later";
+    for (size_t i : {0u, 1u, 4u, 7u}) EXPECT_EQ(encode_result(results.at(i).value_or(DocumentResult{})), encode_result(sample(i))) << i;
+    const std::pair<size_t, std::string> skipped[] = {
+        {2, "時間切れ (1 秒以内に終わりませんでした)"}, {3, "読み取り中に異常終了しました (PDF が壊れている可能性があります)"},
+        {5, "内部エラー: boom"}, {6, "読み取り中に異常終了しました (PDF が壊れている可能性があります)"}};
+    for (const auto& [i, reason] : skipped)
+        EXPECT_EQ(encode_result(results.at(i).value_or(DocumentResult{})), encode_result({DocumentStatus::skipped, reason, 0, {}, {}})) << i;
 }
 
 }  // namespace
