@@ -1,16 +1,9 @@
 #include "app/position_record.h"
 
-namespace {
-void PutInt32(std::vector<uint8_t>& out, int32_t value) {
-    const auto bits = static_cast<uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(bits >> shift));
-}
+#include "common/little_endian.h"
 
-int32_t GetInt32(const uint8_t* in) {
-    uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) bits = (bits << 8) | in[i];
-    return static_cast<int32_t>(bits);
-}
+namespace {
+int32_t GetInt32(const uint8_t* in) { return static_cast<int32_t>(ReadLittleEndian(in, 4)); }
 
 // Work in 64 bits so that extreme stored values cannot overflow the bounds.
 bool Inside(ScreenPoint p, int64_t limitX, int64_t limitY) {
@@ -21,8 +14,8 @@ bool Inside(ScreenPoint p, int64_t limitX, int64_t limitY) {
 std::vector<uint8_t> EncodePositionRecord(ScreenPoint corner) {
     std::vector<uint8_t> out;
     out.reserve(kPositionRecordSize);
-    PutInt32(out, corner.x);
-    PutInt32(out, corner.y);
+    AppendLittleEndian32(out, static_cast<uint32_t>(corner.x));
+    AppendLittleEndian32(out, static_cast<uint32_t>(corner.y));
     return out;
 }
 

@@ -1,21 +1,20 @@
 #include "option_dialogs/alpha_dlg.h"
 
 #include "app/window_position.h"
-#include "option_dialogs/option_values.h"
+#include "option_dialogs/image_options.h"
 #include "resources/resource.h"
 #include "winlayer/int_field_exchange.h"
 #include "winlayer/registry_profile.h"
 
 namespace {
 const wchar_t kPositionValue[] = L"AlphaDlgPos";
-const wchar_t kOpacityValue[] = L"AlphaValue";
 }  // namespace
 
 CAlphaDlg::CAlphaDlg() : DialogBase(IDD_ALPHA_DIALOG) {}
 
 BOOL CAlphaDlg::OnInitDialog() {
     RestoreWindowPosition(m_hwnd, kPositionValue, PlacementTest::FirstPlacement);
-    m_opacity = ClampOpacity(AppProfile().GetInt(profile_section::kSettings, kOpacityValue, kOpacityDefault));
+    m_opacity = LoadOpacity(AppProfile());
     SetControlInt(m_hwnd, IDC_VALUE_EDIT, m_opacity);
     return TRUE;  // the focus goes to the first tab stop, the set button
 }
@@ -24,7 +23,7 @@ void CAlphaDlg::OnOK() {
     const auto opacity = ReadIntField(m_hwnd, IDC_VALUE_EDIT, kOpacityMin, kOpacityMax);
     if (!opacity) return;  // stays open; nothing written
     m_opacity = *opacity;
-    AppProfile().WriteInt(profile_section::kSettings, kOpacityValue, static_cast<uint32_t>(m_opacity));
+    SaveOpacity(AppProfile(), m_opacity);
     DialogBase::OnOK();
 }
 

@@ -2,7 +2,6 @@
 
 #include "app/window_position.h"
 #include "resources/resource.h"
-#include "winlayer/int_field_exchange.h"
 
 namespace {
 const wchar_t kPositionValue[] = L"PswdDlgPos";
@@ -18,7 +17,7 @@ BOOL CPswdDlg::OnInitDialog() {
 
 void CPswdDlg::OnOK() {
     // Taken as typed: no trimming, empty allowed.
-    m_password = ControlText(m_hwnd, IDC_PASSWORD_EDIT);
+    m_password = Text(IDC_PASSWORD_EDIT);
     DialogBase::OnOK();
 }
 

@@ -1,18 +1,13 @@
 #include "option_dialogs/waku_dlg.h"
 
 #include "app/window_position.h"
-#include "option_dialogs/option_values.h"
+#include "option_dialogs/image_options.h"
 #include "resources/resource.h"
 #include "winlayer/int_field_exchange.h"
 #include "winlayer/registry_profile.h"
 
 namespace {
 const wchar_t kPositionValue[] = L"RectangleDlgPos";
-const wchar_t kWidthValue[] = L"WidthValue";
-// Read under one spelling and written under another; the profile's names
-// compare without regard to case, so both are the same value.
-const wchar_t kColourReadName[] = L"colorRefValue";
-const wchar_t kColourWriteName[] = L"ColorRefValue";
 }  // namespace
 
 CWakuDlg::CWakuDlg() : DialogBase(IDD_WAKU_DIALOG) {}
@@ -20,10 +15,10 @@ CWakuDlg::CWakuDlg() : DialogBase(IDD_WAKU_DIALOG) {}
 BOOL CWakuDlg::OnInitDialog() {
     m_colourButton.Attach(Item(IDC_COLOUR_BUTTON));
     RestoreWindowPosition(m_hwnd, kPositionValue, PlacementTest::FirstPlacement);
-    m_frameWidth = ClampFrameWidthSigned(AppProfile().GetInt(profile_section::kSettings, kWidthValue, kFrameWidthDefault));
+    m_frameWidth = LoadFrameWidthSigned(AppProfile());
     SetControlInt(m_hwnd, IDC_VALUE_EDIT, m_frameWidth);
     m_colourButton.EnableOtherButton(L"他の色...", true);
-    m_frameColourRef = ClampColour(AppProfile().GetInt(profile_section::kSettings, kColourReadName, kColourRefDefault));
+    m_frameColourRef = LoadFrameColourRef(AppProfile());
     m_colourButton.SetColor(m_frameColourRef);
     m_frameColourRgb = ColourRefToRgb(m_frameColourRef);
     return TRUE;  // the focus goes to the first tab stop, the set button
@@ -33,9 +28,8 @@ void CWakuDlg::OnOK() {
     const auto width = ReadIntField(m_hwnd, IDC_VALUE_EDIT, kFrameWidthMin, kFrameWidthMax);
     if (!width) return;  // stays open; nothing written
     m_frameWidth = *width;
-    AppProfile().WriteInt(profile_section::kSettings, kWidthValue, static_cast<uint32_t>(m_frameWidth));
     m_frameColourRef = m_colourButton.GetColor();
-    AppProfile().WriteInt(profile_section::kSettings, kColourWriteName, m_frameColourRef);
+    SaveFrame(AppProfile(), m_frameWidth, m_frameColourRef);
     m_frameColourRgb = ColourRefToRgb(m_frameColourRef);
     DialogBase::OnOK();
 }

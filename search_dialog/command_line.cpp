@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "search_dialog/image_formats.h"
+
 namespace {
 // Characters that cmd.exe acts on outside its quotes; a line break may end
 // the command there.
@@ -97,8 +99,7 @@ std::wstring ComposeSearchCommandLine(const SearchRequest& r) {
     w.Plain(L" ");
     if (r.subfolders) w.Plain(L" -s");
     if (r.createImage) w.Plain(L" -m");
-    static const wchar_t* const kFormats[] = {L" -F png", L" -F jpeg", L" -F tiff"};
-    if (r.imageFormat >= 0 && r.imageFormat <= 2) w.Plain(kFormats[r.imageFormat]);
+    if (const ImageFormat* format = ImageFormatAt(r.imageFormat)) w.Plain(std::wstring(L" -F ") + format->toolName);
     if (!r.outputFolder.empty()) {
         w.Plain(L" -O ");
         w.Quoted(r.outputFolder);

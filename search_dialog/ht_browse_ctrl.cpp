@@ -1,7 +1,5 @@
 #include "search_dialog/ht_browse_ctrl.h"
 
-#include "search_dialog/vivevav_dlg.h"
-
 void CHtBrowseCtrl::SelectAndScroll(int start, int end) {
     SendMessageW(GetSafeHwnd(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
     SendMessageW(GetSafeHwnd(), EM_SCROLLCARET, 0, 0);
@@ -10,5 +8,5 @@ void CHtBrowseCtrl::SelectAndScroll(int start, int end) {
 void CHtBrowseCtrl::OnAfterUpdate() {
     const int length = GetWindowTextLengthW(GetSafeHwnd());
     SelectAndScroll(length, length);
-    if (m_owner) m_owner->UpdateControlState();
+    if (m_owner) m_owner->OnPathPicked();
 }

@@ -1,13 +1,21 @@
 #pragma once
 #include "winlayer/browse_edit.h"
 
-class CVivevavDlg;
+// What a path field needs from the dialog that holds it.
+class PathFieldOwner {
+public:
+    // A confirmed pick has changed a field's path.
+    virtual void OnPathPicked() = 0;
+
+protected:
+    ~PathFieldOwner() = default;
+};
 
 // The search dialog's path fields: after every confirmed pick they show the
-// end of the new path and ask the dialog to re-evaluate its controls.
+// end of the new path and tell their owner.
 class CHtBrowseCtrl : public BrowseEdit {
 public:
-    void SetOwnerDialog(CVivevavDlg* owner) { m_owner = owner; }
+    void SetOwner(PathFieldOwner* owner) { m_owner = owner; }
     // Selects the range and scrolls the caret into view.
     void SelectAndScroll(int start, int end);
 
@@ -15,5 +23,5 @@ protected:
     void OnAfterUpdate() override;
 
 private:
-    CVivevavDlg* m_owner = nullptr;  // not owned; the dialog outlives its fields
+    PathFieldOwner* m_owner = nullptr;  // not owned; the dialog outlives its fields
 };

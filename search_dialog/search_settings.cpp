@@ -1,6 +1,6 @@
 #include "search_dialog/search_settings.h"
 
-#include "option_dialogs/option_values.h"
+#include "option_dialogs/image_options.h"
 
 using profile_section::kCsv;
 using profile_section::kSettings;
@@ -20,9 +20,9 @@ SearchSettings LoadSearchSettings(const Profile& p) {
     s.folderMode = p.GetInt(kSettings, L"FileOrFolder", 99) == 1;
     s.inputName = p.GetString(kSettings, L"InputName", L"");
     s.outputFolderName = p.GetString(kSettings, L"OutputFolderName", L"");
-    s.opacity = ClampOpacity(p.GetInt(kSettings, L"AlphaValue", kOpacityDefault));
-    s.frameWidth = ClampFrameWidthUnsigned(p.GetInt(kSettings, L"WidthValue", kFrameWidthDefault));
-    s.frameColourRgb = ColourRefToRgb(ClampColour(p.GetInt(kSettings, L"ColorRefValue", kColourRefDefault)));
+    s.opacity = LoadOpacity(p);
+    s.frameWidth = LoadFrameWidthUnsigned(p);
+    s.frameColourRgb = ColourRefToRgb(LoadFrameColourRef(p));
     s.csvFileName = p.GetString(kCsv, L"OutputFile", L"");
     s.switches.header = ReadCheck(p, kCsv, L"Header");
     s.switches.fieldFolder = ReadCheck(p, kCsv, L"FieldFolder");

@@ -7,6 +7,7 @@
 #include "app/window_position.h"
 #include "resources/resource.h"
 #include "search_dialog/control_rules.h"
+#include "search_dialog/image_formats.h"
 #include "search_dialog/win32_path_lookup.h"
 #include "winlayer/app_services.h"
 
@@ -18,20 +19,9 @@ const wchar_t kPositionValue[] = L"SearchWindowPos";
 CVivevavDlg::CVivevavDlg()
     : DialogBase(IDD_VIVEVAV_DIALOG),
       m_icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME),
-                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED))) {
-    m_inputPath.SetOwnerDialog(nullptr);
-    m_outputFolder.SetOwnerDialog(nullptr);
-}
+                                           IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED))) {}
 
 CVivevavDlg::~CVivevavDlg() = default;
-
-std::wstring CVivevavDlg::Text(int id) const {
-    const int length = TextLength(id);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    GetDlgItemTextW(m_hwnd, id, &text[0], length + 1);
-    text.resize(wcslen(text.c_str()));
-    return text;
-}
 
 BOOL CVivevavDlg::OnInitDialog() {
     m_inputPath.Attach(Item(IDC_INPUT_PATH));
@@ -46,9 +36,9 @@ BOOL CVivevavDlg::OnInitDialog() {
 
     ShowWindow(Item(IDOK), SW_HIDE);
     SendMessageW(m_inputPath.GetSafeHwnd(), EM_SETREADONLY, TRUE, 0);
-    m_inputPath.SetOwnerDialog(this);
+    m_inputPath.SetOwner(this);
     SendMessageW(m_outputFolder.GetSafeHwnd(), EM_SETREADONLY, TRUE, 0);
-    m_outputFolder.SetOwnerDialog(this);
+    m_outputFolder.SetOwner(this);
     UpdateControlState();
     m_programDirectory = ProgramDirectory();
     return TRUE;  // the focus goes to the first tab stop, the Close button
@@ -66,9 +56,8 @@ void CVivevavDlg::AddAboutToSystemMenu() {
 void CVivevavDlg::FillImageFormats() {
     const HWND list = Item(IDC_IMAGE_FORMAT);
     SendMessageW(list, CB_RESETCONTENT, 0, 0);
-    // The item index is the format the search run passes on.
-    for (const wchar_t* name : {L"PNG形式", L"JPEG形式", L"TIFF形式"})
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    for (const ImageFormat& format : kImageFormats)
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(format.listText));
 }
 
 void CVivevavDlg::EnterFileMode() {
@@ -83,16 +72,14 @@ void CVivevavDlg::EnterFolderMode() {
     m_inputPath.EnableFolderBrowseButton(L"", BIF_RETURNONLYFSDIRS);
 }
 
-bool CVivevavDlg::UpdateControlState() {
-    const bool ready = IsSearchReady(TextLength(IDC_INPUT_PATH), TextLength(IDC_SEARCH_STRING));
-    SetDefaultButton(ready);
+void CVivevavDlg::UpdateControlState() {
+    SetDefaultButton(IsSearchReady(TextLength(IDC_INPUT_PATH), TextLength(IDC_SEARCH_STRING)));
     if (IsCreateImageAllowed(TextLength(IDC_OUTPUT_FOLDER))) {
         Enable(IDC_CREATE_IMAGE, true);
     } else {
         Enable(IDC_CREATE_IMAGE, false);
         SetCheck(IDC_CREATE_IMAGE, false);
     }
-    return ready;
 }
 
 void CVivevavDlg::SetDefaultButton(bool ready) {

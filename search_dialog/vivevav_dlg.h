@@ -8,15 +8,10 @@
 #include "winlayer/dialog_base.h"
 
 // The program's main window: gathers one search and runs the search tool.
-class CVivevavDlg : public DialogBase {
+class CVivevavDlg : public DialogBase, private PathFieldOwner {
 public:
     CVivevavDlg();
     ~CVivevavDlg() override;
-
-    // Re-evaluates the default push button and the create-image checkbox;
-    // returns whether a search is ready to start.
-    bool UpdateControlState();
-    void SetDefaultButton(bool ready);
 
     // Values that the option dialogs and the search run read or replace.
     std::wstring m_password;        // never stored
@@ -27,12 +22,16 @@ public:
     std::wstring m_programDirectory;
 
 protected:
+    void OnPathPicked() override { UpdateControlState(); }
     BOOL OnInitDialog() override;
     bool OnCommand(WORD id, WORD code, HWND control) override;
     void OnDestroy() override;
     INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
 
 private:
+    // Re-evaluates the default push button and the create-image checkbox.
+    void UpdateControlState();
+    void SetDefaultButton(bool ready);
     void AddAboutToSystemMenu();
     void ApplyStoredSettings();
     void SaveSettings();
@@ -53,8 +52,6 @@ private:
     void OnFrameSetting();
     void OnOpacitySetting();
     void OnAbout();
-
-    std::wstring Text(int id) const;
 
     HICON m_icon = nullptr;
     CHtBrowseCtrl m_inputPath;

@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "resources/resource.h"
+#include "search_dialog/control_rules.h"
 #include "search_dialog/search_settings.h"
 #include "search_dialog/vivevav_dlg.h"
 #include "winlayer/registry_profile.h"
@@ -34,7 +35,7 @@ void CVivevavDlg::ApplyStoredSettings() {
     SetDlgItemTextW(m_hwnd, IDC_OUTPUT_FOLDER, stored.outputFolderName.c_str());
     const int outputLength = static_cast<int>(stored.outputFolderName.size());
     m_outputFolder.SelectAndScroll(outputLength, outputLength);
-    Enable(IDC_CREATE_IMAGE, outputLength > 1);
+    Enable(IDC_CREATE_IMAGE, IsCreateImageAllowed(stored.outputFolderName.size()));
 
     m_opacity = stored.opacity;
     m_frameWidth = stored.frameWidth;

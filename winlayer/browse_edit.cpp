@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "winlayer/dialog_init.h"
+#include "winlayer/window_text.h"
 
 namespace {
 const wchar_t kClassName[] = L"MfcEditBrowse";
@@ -112,17 +113,9 @@ void BrowseEdit::EnableFolderBrowseButton(const std::wstring& title, UINT flags)
     if (m_hwnd) RedrawWindow(m_hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
 }
 
-std::wstring BrowseEdit::CurrentText() const {
-    const int length = GetWindowTextLengthW(m_hwnd);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    GetWindowTextW(m_hwnd, &text[0], length + 1);
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
 bool BrowseEdit::PickFile(std::wstring& path) const {
     const std::vector<wchar_t> filter = ToDialogFilter(m_filter);
-    const std::wstring current = CurrentText();
+    const std::wstring current = WindowText(m_hwnd);
     const std::wstring folder = StartFolder(current);
     std::vector<wchar_t> file(32768, L'\0');
     // Offer the current file's name when the field holds one.
@@ -144,7 +137,7 @@ bool BrowseEdit::PickFile(std::wstring& path) const {
 }
 
 bool BrowseEdit::PickFolder(std::wstring& path) const {
-    const std::wstring start = StartFolder(CurrentText());
+    const std::wstring start = StartFolder(WindowText(m_hwnd));
     wchar_t display[MAX_PATH] = {};
     BROWSEINFOW info{};
     info.hwndOwner = GetParent(m_hwnd);
@@ -163,14 +156,10 @@ bool BrowseEdit::PickFolder(std::wstring& path) const {
     return true;
 }
 
-bool BrowseEdit::Browse() {
+void BrowseEdit::Browse() {
     std::wstring path;
     const bool picked = m_mode == Mode::File ? PickFile(path) : m_mode == Mode::Folder && PickFolder(path);
-    if (picked) ApplyPickedPath(path);
-    return picked;
-}
-
-void BrowseEdit::ApplyPickedPath(const std::wstring& path) {
+    if (!picked) return;
     // Setting the text raises EN_CHANGE to the dialog before the hook runs.
     SetWindowTextW(m_hwnd, path.c_str());
     OnAfterUpdate();

@@ -9,8 +9,6 @@
 // the edit is read-only.
 class BrowseEdit {
 public:
-    enum class Mode { None, File, Folder };
-
     BrowseEdit() = default;
     virtual ~BrowseEdit();
     BrowseEdit(const BrowseEdit&) = delete;
@@ -29,27 +27,23 @@ public:
     void EnableFileBrowseButton(const std::wstring& defaultExtension, const std::wstring& filter,
                                 DWORD flags);
     void EnableFolderBrowseButton(const std::wstring& title, UINT flags);
-    Mode GetMode() const { return m_mode; }
-
-    // Opens the picker as a click on the button does. Returns true when a
-    // path was confirmed.
-    bool Browse();
-    // Puts a confirmed path into the field as a pick from the picker does.
-    void ApplyPickedPath(const std::wstring& path);
 
 protected:
     // Runs after a confirmed pick has replaced the text.
     virtual void OnAfterUpdate() {}
 
 private:
+    enum class Mode { None, File, Folder };
+
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                          DWORD_PTR data);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     RECT ButtonRect() const;  // window coordinates
     void PaintButton();
+    // Opens the picker; a confirmed path replaces the text.
+    void Browse();
     bool PickFile(std::wstring& path) const;
     bool PickFolder(std::wstring& path) const;
-    std::wstring CurrentText() const;
 
     HWND m_hwnd = nullptr;
     Mode m_mode = Mode::None;
@@ -59,5 +53,4 @@ private:
     std::wstring m_folderTitle;
     UINT m_folderFlags = 0;
     bool m_buttonPressed = false;
-    bool m_buttonHot = false;
 };

@@ -1,6 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
+#include "winlayer/window_text.h"
+
 // A modal dialog that owns its HWND and hands messages to virtual handlers.
 // Ends with IDOK/IDCANCEL the usual way: Enter reaches the default push
 // button through the dialog manager, Esc and the close box arrive as IDCANCEL.
@@ -15,7 +19,6 @@ public:
     // when the window could not be created.
     INT_PTR DoModal(HWND parent = nullptr);
 
-    HWND GetSafeHwnd() const { return m_hwnd; }
     HWND Item(int id) const { return GetDlgItem(m_hwnd, id); }
 
 protected:
@@ -34,6 +37,7 @@ protected:
 
     // Text helpers used by every dialog.
     int TextLength(int id) const { return GetWindowTextLengthW(Item(id)); }
+    std::wstring Text(int id) const { return WindowText(Item(id)); }
     bool IsChecked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void SetCheck(int id, bool checked) const {
         SendMessageW(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "common/little_endian.h"
 
 std::wstring DialogInitProperty(const char* data, std::size_t size, const std::wstring& key) {
     if (!data) return {};
@@ -29,11 +30,10 @@ void ApplyDialogInitData(HWND dialog, UINT templateId) {
     DWORD at = 0;
     // Each entry: WORD id, WORD message, DWORD length, bytes; a zero id ends the list.
     while (at + 2 <= total) {
-        const WORD id = static_cast<WORD>(bytes[at] | (bytes[at + 1] << 8));
+        const auto id = static_cast<WORD>(ReadLittleEndian(bytes + at, 2));
         if (id == 0 || at + 8 > total) break;
-        const WORD message = static_cast<WORD>(bytes[at + 2] | (bytes[at + 3] << 8));
-        const DWORD length = bytes[at + 4] | (bytes[at + 5] << 8) | (bytes[at + 6] << 16) |
-                             (static_cast<DWORD>(bytes[at + 7]) << 24);
+        const auto message = static_cast<WORD>(ReadLittleEndian(bytes + at + 2, 2));
+        const DWORD length = ReadLittleEndian(bytes + at + 4, 4);
         at += 8;
         if (length > total - at) break;
         SendDlgItemMessageW(dialog, id, message, length, reinterpret_cast<LPARAM>(bytes + at));

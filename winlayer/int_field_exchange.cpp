@@ -2,22 +2,14 @@
 
 #include "winlayer/app_services.h"
 #include "winlayer/int_field.h"
-
-std::wstring ControlText(HWND dialog, int id) {
-    const HWND control = GetDlgItem(dialog, id);
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(control, &text[0], length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
-}
+#include "winlayer/window_text.h"
 
 void SetControlInt(HWND dialog, int id, int32_t value) {
     SetDlgItemTextW(dialog, id, std::to_wstring(value).c_str());
 }
 
 std::optional<int32_t> ReadIntField(HWND dialog, int id, int32_t minimum, int32_t maximum) {
-    const IntFieldResult result = ParseIntField(ControlText(dialog, id), minimum, maximum);
+    const IntFieldResult result = ParseIntField(WindowText(GetDlgItem(dialog, id)), minimum, maximum);
     if (result.status == IntFieldStatus::Ok) return result.value;
     ShowMessage(dialog, IntFieldMessage(result.status, minimum, maximum));
     // After the message box, so that closing it does not move the focus again.

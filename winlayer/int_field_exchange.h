@@ -3,12 +3,9 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 
 // Our thin layer's data exchange for edit fields.
 
-// The whole text of a dialog control.
-std::wstring ControlText(HWND dialog, int id);
 // Writes a number into a control in decimal.
 void SetControlInt(HWND dialog, int id, int32_t value);
 

@@ -1,6 +1,5 @@
 #include "winlayer/process_launch.h"
 
-#include <memory>
 #include <optional>
 #include <vector>
 

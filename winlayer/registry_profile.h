@@ -18,8 +18,6 @@ public:
     void WriteBinary(const std::wstring& section, const std::wstring& name,
                      const std::vector<uint8_t>& bytes) override;
 
-    const std::wstring& RootPath() const { return m_root; }
-
 private:
     // Raw bytes of a value of exactly the expected registry type.
     std::optional<std::vector<uint8_t>> Read(const std::wstring& section, const std::wstring& name,

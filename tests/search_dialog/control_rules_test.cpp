@@ -4,18 +4,9 @@
 
 #include "resources/resource.h"
 
-TEST(ControlRules, DefaultButtonNeedsPathAndSearchString) {
-    struct Case { std::size_t path, search; int expected; };
-    const Case cases[] = {{0, 0, IDCANCEL}, {5, 0, IDCANCEL}, {0, 3, IDCANCEL}, {1, 1, IDC_SEARCH}};
-    for (const Case& c : cases)
-        EXPECT_EQ(ChooseDefaultButton(IsSearchReady(c.path, c.search), c.search), c.expected)
-            << c.path << "," << c.search;
-    // The search string's own change passes "ready" from the path alone.
-    EXPECT_EQ(ChooseDefaultButton(true, 0), IDCANCEL);
-}
-
-TEST(ControlRules, CreateImageNeedsMoreThanOneCharacter) {
-    EXPECT_FALSE(IsCreateImageAllowed(0));
-    EXPECT_FALSE(IsCreateImageAllowed(1));
-    EXPECT_TRUE(IsCreateImageAllowed(2));
+TEST(ControlRules, SearchNeedsPathAndStringAndImagesAFolderOfTwoCharacters) {
+    EXPECT_EQ(std::vector({ChooseDefaultButton(IsSearchReady(1, 1), 1), ChooseDefaultButton(IsSearchReady(5, 0), 0),
+                           ChooseDefaultButton(IsSearchReady(0, 3), 3), ChooseDefaultButton(true, 0)}),
+              std::vector({IDC_SEARCH, IDCANCEL, IDCANCEL, IDCANCEL}));
+    EXPECT_EQ(std::vector({IsCreateImageAllowed(1), IsCreateImageAllowed(2)}), std::vector({false, true}));
 }

@@ -3,17 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 namespace {
-// A small file system: folders and files by full path, Windows style.
+// A small file system: each path is a folder (true) or a file (false).
 struct FakeLookup final : PathLookup {
-    std::set<std::wstring> folders, files;
+    std::map<std::wstring, bool> entries;
     std::map<std::wstring, std::wstring> firstPdf;  // pattern -> name
-
     std::optional<bool> IsFolder(const std::wstring& path) const override {
-        if (folders.count(path) || files.count(path)) return folders.count(path) > 0;
-        return std::nullopt;
+        const auto it = entries.find(path);
+        return it == entries.end() ? std::nullopt : std::optional(it->second);
     }
     std::optional<std::wstring> FirstPdfFile(const std::wstring& pattern) const override {
         const auto it = firstPdf.find(pattern);
@@ -22,58 +20,34 @@ struct FakeLookup final : PathLookup {
 };
 }  // namespace
 
-TEST(PathRules, ModeSwitches) {
+TEST(PathRules, ModeSwitchesKeepTheTextUnlessTheOtherKindIsThere) {
     FakeLookup fs;
-    fs.folders = {L"C:\\docs", L"C:\\empty", L"D:"};
-    fs.files = {L"C:\\docs\\a.pdf", L"C:\\a.pdf", L"D:\\b.pdf"};
+    fs.entries = {{L"C:\\docs", true}, {L"C:\\empty", true}, {L"D:", true}, {L"C:\\docs\\a.pdf", false}, {L"C:\\a.pdf", false}};
     fs.firstPdf = {{L"C:\\docs\\*.pdf", L"a.pdf"}, {L"D:\\*.pdf", L"b.pdf"}};
-    struct Case {
-        bool toFile;
-        const wchar_t* text;
-        std::optional<std::wstring> expected;  // nothing: the field keeps its text
-    };
+    struct Case { bool toFile; const wchar_t* text; std::optional<std::wstring> expected; };  // nothing: keep the text
     const Case cases[] = {
-        {true, L"C:\\docs", L"C:\\docs\\a.pdf"},
-        {true, L"C:\\docs\\", L"C:\\docs\\a.pdf"},
-        {true, L"C:\\docs/", L"C:\\docs\\a.pdf"},
-        {true, L"D:\\", L"D:\\b.pdf"},            // a drive root picked as the folder
-        {true, L"C:\\empty", L""},                // a folder without PDF files
-        {true, L"C:\\docs\\a.pdf", std::nullopt},  // already a file
-        {true, L"C:\\nowhere", std::nullopt},
-        {true, L"", std::nullopt},
-        {false, L"C:\\docs\\a.pdf", L"C:\\docs"},
-        {false, L"C:\\a.pdf", L"C:\\"},           // a file in a drive root leaves the root
-        {false, L"C:\\docs\\", std::nullopt},     // a folder stays, separator included
-        {false, L"C:\\docs", std::nullopt},
-        {false, L"C:\\gone.pdf", std::nullopt},
-        {false, L"", std::nullopt},
+        {true, L"C:\\docs\\", L"C:\\docs\\a.pdf"},  {true, L"C:\\docs/", L"C:\\docs\\a.pdf"},
+        {true, L"D:\\", L"D:\\b.pdf"},              {true, L"C:\\empty", L""},  // a folder without PDF files
+        {true, L"C:\\docs\\a.pdf", std::nullopt},   {true, L"C:\\nowhere", std::nullopt},
+        {false, L"C:\\docs\\a.pdf", L"C:\\docs"},   {false, L"C:\\a.pdf", L"C:\\"},
+        {false, L"C:\\docs\\", std::nullopt},       {false, L"C:\\gone.pdf", std::nullopt},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.toFile ? PathForFileMode(c.text, fs) : PathForFolderMode(c.text, fs), c.expected)
-            << c.toFile << " " << c.text;
+        EXPECT_EQ(c.toFile ? PathForFileMode(c.text, fs) : PathForFolderMode(c.text, fs), c.expected) << c.toFile << " " << c.text;
+    const std::pair<const wchar_t*, const wchar_t*> parents[] = {
+        {L"\\\\server\\share\\a.pdf", L"\\\\server\\share"}, {L"\\a.pdf", L"\\"}, {L"a.pdf", L""}, {L"C:a.pdf", L"C:"}};
+    for (const auto& [path, expected] : parents) EXPECT_EQ(RemoveLastElement(path), expected) << path;
 }
 
-TEST(PathRules, LengthLimits) {
+TEST(PathRules, NothingLongerThanThePathBufferIsMade) {
     FakeLookup fs;
-    const std::wstring fits(253, L'f');  // + "\*.pdf" = 259
-    const std::wstring tooLong(254, L'g');
-    const std::wstring shorter(250, L'h');
-    fs.folders = {fits, tooLong, shorter};
+    const std::wstring fits(253, L'f'), tooLong(254, L'g'), shorter(250, L'h');  // 253 + "\*.pdf" = 259
+    fs.entries = {{fits, true}, {tooLong, true}, {shorter, true}};
     fs.firstPdf = {{fits + L"\\*.pdf", L"ab.pdf"}, {tooLong + L"\\*.pdf", L"a.pdf"}, {shorter + L"\\*.pdf", L"12345678"}};
     EXPECT_EQ(PathForFileMode(tooLong, fs), std::nullopt) << "the pattern would not fit";
     EXPECT_EQ(PathForFileMode(fits, fs), std::nullopt) << "the folder plus the found name would not fit";
     EXPECT_EQ(PathForFileMode(shorter, fs), shorter + L"\\12345678");  // 259
-
-    // Text beyond the 259-character buffer is cut before the lookup.
     const std::wstring file = L"C:\\" + std::wstring(250, L'x') + L"\\y.pdf";
-    fs.files = {file};
-    EXPECT_EQ(PathForFolderMode(file + L"zzz", fs), L"C:\\" + std::wstring(250, L'x'));
-}
-
-TEST(PathRules, RemoveLastElement) {
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"C:\\docs\\a.pdf", L"C:\\docs"}, {L"C:\\a.pdf", L"C:\\"}, {L"\\\\server\\share\\a.pdf", L"\\\\server\\share"},
-        {L"\\a.pdf", L"\\"},                {L"a.pdf", L""},        {L"C:a.pdf", L"C:"},
-    };
-    for (const auto& [path, expected] : cases) EXPECT_EQ(RemoveLastElement(path), expected) << path;
+    fs.entries = {{file, false}};
+    EXPECT_EQ(PathForFolderMode(file + L"zzz", fs), L"C:\\" + std::wstring(250, L'x')) << "cut to the buffer first";
 }
