@@ -17,6 +17,14 @@ WINESERVER=/usr/lib/wine/wineserver
 UI_FONT_FACE="Vivevav UI Gothic"
 UI_FONT_SOURCE=/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf
 UI_FONT_FILE="$ROOT/build/fonts/vivevav-ui-gothic.ttf"
+# The console font: IPA Gothic with a bounding box one full-width cell wide,
+# made by make_console_font.py (see README).
+CONSOLE_FONT_FACE="Vivevav Console Gothic"
+CONSOLE_FONT_SOURCE=/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf
+CONSOLE_FONT_FILE="$ROOT/build/fonts/vivevav-console-gothic.ttf"
+# Wine draws the caption buttons with Marlett; Debian's Wine keeps it in its
+# own data folder, where a prefix does not look for fonts.
+MARLETT_FONT=/usr/share/wine/fonts/marlett.ttf
 
 log() { printf '== %s\n' "$*" >&2; }
 
@@ -85,6 +93,14 @@ stop_display() {
     XVFB_PID=""
 }
 
+# Makes a derived font with one of our font scripts, again whenever the
+# script is newer than the font: make_font SCRIPT SOURCE TARGET.
+make_font() {
+    [ -f "$3" ] && [ "$3" -nt "$ROOT/scripts/$1" ] && return 0
+    mkdir -p "$(dirname "$3")"
+    /usr/bin/python3 "$ROOT/scripts/$1" "$2" "$3.tmp" && mv "$3.tmp" "$3"
+}
+
 # Makes (once) a Wine prefix with Japanese dialog fonts and no wait for a window manager.
 prepare_prefix() {
     export WINEPREFIX="$1"
@@ -96,13 +112,10 @@ prepare_prefix() {
         "$WINE" wineboot -i >/dev/null 2>&1
     fi
     "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    if [ ! -f "$UI_FONT_FILE" ]; then
-        mkdir -p "$(dirname "$UI_FONT_FILE")"
-        /usr/bin/python3 "$ROOT/scripts/make_ui_font.py" "$UI_FONT_SOURCE" "$UI_FONT_FILE.tmp" &&
-            mv "$UI_FONT_FILE.tmp" "$UI_FONT_FILE"
-    fi
-    cp "$UI_FONT_FILE" "$WINEPREFIX/drive_c/windows/Fonts/"
-    "$WINE" reg add 'HKCU\Console' /v FaceName /d "IPAGothic" /f >/dev/null 2>&1
+    make_font make_ui_font.py "$UI_FONT_SOURCE" "$UI_FONT_FILE"
+    make_font make_console_font.py "$CONSOLE_FONT_SOURCE" "$CONSOLE_FONT_FILE"
+    cp "$UI_FONT_FILE" "$CONSOLE_FONT_FILE" "$MARLETT_FONT" "$WINEPREFIX/drive_c/windows/Fonts/"
+    "$WINE" reg add 'HKCU\Console' /v FaceName /d "$CONSOLE_FONT_FACE" /f >/dev/null 2>&1
     local face
     for face in "MS UI Gothic" "MS Shell Dlg" "MS Shell Dlg 2"; do
         "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "$UI_FONT_FACE" /f >/dev/null 2>&1

@@ -1,0 +1,34 @@
+#!/usr/bin/python3
+"""Makes the console font used under Wine.
+
+Wine's console gives every character one cell, and in a double-byte code
+page (932, the Japanese locale) makes that cell as wide as the font's
+bounding box. Debian's Japanese monospace fonts have boxes far wider than
+a kanji (IPA Gothic 1.46 em, VL Gothic 1.33 em, Noto Sans Mono CJK 3.9 em),
+so their cells leave gaps between Japanese characters. This copies IPA
+Gothic with its box set to one full-width cell, so that Japanese sits
+without gaps, and renames it so that it cannot be mistaken for the original.
+
+usage: make_console_font.py SOURCE.ttf TARGET.ttf
+"""
+import sys
+
+from fontTools.ttLib import TTFont
+
+FAMILY = "Vivevav Console Gothic"
+FULL_WIDTH_SAMPLE = ord("\u672c")  # any kanji: all share the full-width advance
+
+
+def main(source, target):
+    font = TTFont(source)
+    full_width, _ = font["hmtx"][font.getBestCmap()[FULL_WIDTH_SAMPLE]]
+    font["head"].xMin, font["head"].xMax = 0, full_width
+    new_names = {1: FAMILY, 3: FAMILY + " 1.0", 4: FAMILY, 6: FAMILY.replace(" ", ""), 16: FAMILY}
+    for record in font["name"].names:
+        record.string = new_names.get(record.nameID, record.string)
+    font.recalcBBoxes = False  # keep the box set above
+    font.save(target)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2])
