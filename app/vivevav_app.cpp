@@ -1,12 +1,12 @@
 #include "app/vivevav_app.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "search_dialog/vivevav_dlg.h"
 #include "winlayer/app_services.h"
 #include "winlayer/browse_edit.h"
 #include "winlayer/colour_button.h"
+#include "winlayer/com_apartment.h"
 #include "winlayer/registry_profile.h"
 
 BOOL CVivevavApp::InitInstance() {
@@ -15,8 +15,6 @@ BOOL CVivevavApp::InitInstance() {
     controls.dwICC = 0xFF;  // the ICC_WIN95_CLASSES set
     InitCommonControlsEx(&controls);
 
-    // The shell's pickers need COM on this thread; carry on without it if that fails.
-    const bool comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     BrowseEdit::RegisterWindowClass();
     ColourButton::RegisterWindowClass();
 
@@ -27,6 +25,6 @@ BOOL CVivevavApp::InitInstance() {
         dialog.DoModal(nullptr);  // however it ended, the same steps follow
     }
     SetAppProfile(nullptr);
-    if (comReady) CoUninitialize();
+    ReleaseComApartment();  // entered by the first picker, if any
     return FALSE;
 }

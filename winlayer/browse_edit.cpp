@@ -9,6 +9,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "winlayer/com_apartment.h"
 #include "winlayer/dialog_init.h"
 #include "winlayer/window_text.h"
 
@@ -157,6 +158,7 @@ bool BrowseEdit::PickFolder(std::wstring& path) const {
 }
 
 void BrowseEdit::Browse() {
+    EnsureComApartment();
     std::wstring path;
     const bool picked = m_mode == Mode::File ? PickFile(path) : m_mode == Mode::Folder && PickFolder(path);
     if (!picked) return;
