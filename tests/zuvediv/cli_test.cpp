@@ -68,10 +68,11 @@ TEST(Cli, ExitStatusAndMessages) {
         {{"nothing-like-this", mixed}, 1, "該当: 0 件", ""},
         {{"-c", "-n", "ABC", mixed}, 1, "該当: 0 件", ""},  // only the full-width form is there
         {{"-p", kOwnerPassword, "invoice", secret}, 0, "該当: 1 件", ""},
-        {{"-v", "invoice", secret}, 2, "[1/1] " + secret + " スキップ: パスワードが必要です (-p で指定してください) (累計 0 件)\n", ""},
-        {{"-v", "invoice", docs}, 0, "[4/4] " + docs + "/mixed.pdf 該当 5 件 (累計 8 件)\n検索したファイル: 2 / 4 件、ページ: 4、該当: 8 件", ""},
-        {{"invoice", docs}, 0, "スキップしたファイル: 2 件\n  " + docs + "/broken.pdf: PDF が壊れていて開けません\n  " + docs +
-                                  "/fake.PDF: PDF ファイルではありません\n", ""},
+        {{"-v", "invoice", secret}, 2, "[1/1] " + fixtures().secret.filename().string() + " スキップ: パスワードが必要です (-p で指定してください) (累計 0 件)\n", ""},
+        {{"-v", "-s", "invoice", docs}, 0, "検索するフォルダー: " + docs + "\n[1/6] ", ""},
+        {{"-v", "invoice", docs}, 0, "[4/4] mixed.pdf 該当 5 件 (累計 8 件)\n検索したファイル: 2 / 4 件、ページ: 4、該当: 8 件", ""},
+        {{"invoice", docs}, 0, "スキップしたファイル: 2 件\n  broken.pdf: PDF が壊れていて開けません\n  "
+                                  "fake.PDF: PDF ファイルではありません\n", ""},
         {{"x", empty.path().string()}, 1, "PDF ファイルが見つかりませんでした: " + empty.path().string() + "\n検索したファイル: 0 / 0", ""},
         {{"-a", "12", "x", mixed}, 2, "", "Zuvediv: エラー: オプション -a の値 \"12\""},
         {{"x", "/no/such/folder"}, 2, "", "検索するパスが見つかりません: /no/such/folder"},

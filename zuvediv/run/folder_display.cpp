@@ -4,22 +4,29 @@
 
 namespace zuvediv {
 
-std::string FolderDisplay::folder_of(const PdfFile& file) const {
-    if (file.relative_folder.empty()) return root;
-    std::string relative = file.relative_folder;
+namespace {
+
+std::string with_separator(std::string relative, char separator) {
     if (separator != '/') {
         for (char& c : relative) {
             if (c == '/') c = separator;
         }
     }
+    return relative;
+}
+
+}  // namespace
+
+std::string FolderDisplay::folder_of(const PdfFile& file) const {
+    if (file.relative_folder.empty()) return root;
+    const std::string relative = with_separator(file.relative_folder, separator);
     if (!root.empty() && root.back() == separator) return root + relative;
     return root + separator + relative;
 }
 
-std::string FolderDisplay::path_of(const PdfFile& file) const {
-    const std::string folder = folder_of(file);
-    if (!folder.empty() && folder.back() == separator) return folder + file.name;
-    return folder + separator + file.name;
+std::string FolderDisplay::relative_path_of(const PdfFile& file) const {
+    if (file.relative_folder.empty()) return file.name;
+    return with_separator(file.relative_folder, separator) + separator + file.name;
 }
 
 FolderDisplay make_display(const std::string& input_as_given, bool input_is_file) {

@@ -1,6 +1,8 @@
 #pragma once
 // Folder and file names as the user wrote the input, so a Windows caller
-// sees Windows paths in the list and on the console.
+// sees Windows paths in the list and on the console. The console names files
+// relative to the searched folder, which it prints once, so that its lines
+// stay short.
 #include <string>
 
 #include "documents/pdf_file_list.h"
@@ -12,7 +14,7 @@ struct FolderDisplay {
     char separator = '/';
 
     std::string folder_of(const PdfFile& file) const;
-    std::string path_of(const PdfFile& file) const;
+    std::string relative_path_of(const PdfFile& file) const;
 };
 
 FolderDisplay make_display(const std::string& input_as_given, bool input_is_file);

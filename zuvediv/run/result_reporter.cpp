@@ -34,7 +34,7 @@ void ResultReporter::report_ready() {
 }
 
 void ResultReporter::report(const PdfFile& file, const DocumentResult& result) {
-    const std::string shown = documents_.display.path_of(file);
+    const std::string shown = documents_.display.relative_path_of(file);
     if (result.status == DocumentStatus::skipped) {
         totals_.skipped.push_back(shown + ": " + result.reason);
     } else {

@@ -40,6 +40,7 @@ int run_tool(const std::vector<std::string>& args) {
     CsvSink csv(o);
     if (StepError error = csv.open(paths, documents.listing.root_folder)) return fail(*error);
 
+    if (!documents.listing.files.empty()) write_out("検索するフォルダー: " + documents.display.root + "\n");
     ResultReporter reporter(documents, csv, o.verbose);
     search_documents(o, paths, terms, documents, reporter);
     const StepError csv_error = csv.commit();
