@@ -1,83 +1,116 @@
-// The search dialog reopens where it was closed, within the on-screen test.
+// Every dialog but the About box reopens where it was closed when that corner
+// passes its on-screen test, and every way of closing stores the corner.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <vector>
-
+#include "common/little_endian.h"
+#include "resources/resource.h"
 #include "support/program_under_test.h"
 
 namespace {
-const wchar_t kSection[] = L"Settings\\WindowPlacement";
-const wchar_t kValue[] = L"SearchWindowPos";
+using namespace program_registry;
 
-std::vector<uint8_t> Record(int32_t x, int32_t y) {
+struct Placed {
+    const char* name;
+    const wchar_t* valueName;
+    int command;  // opens an option dialog; none: the search dialog itself
+    std::wstring caption;
+};
+const Placed kDialogs[] = {
+    {"Search", L"SearchWindowPos", 0, L""},
+    {"Password", L"PswdDlgPos", ID_SETTINGS_PASSWORD, L"パスワード設定"},
+    {"Frame", L"RectangleDlgPos", ID_SETTINGS_FRAME, L"枠線設定"},
+    {"Opacity", L"AlphaDlgPos", ID_SETTINGS_OPACITY, L"画像透明度"},
+};
+
+std::vector<uint8_t> Record(LONG x, LONG y) {
     std::vector<uint8_t> bytes;
-    for (int32_t v : {x, y})
-        for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> shift));
+    AppendLittleEndian32(bytes, static_cast<uint32_t>(x));
+    AppendLittleEndian32(bytes, static_cast<uint32_t>(y));
     return bytes;
 }
 
-struct Outcome {
-    RECT window;                                 // where the dialog stood
-    std::optional<std::vector<uint8_t>> saved;  // the record after closing
-};
+std::pair<LONG, LONG> Corner(const RECT& rect) { return {rect.left, rect.top}; }
 
-// Starts the program on what `store` wrote, then `act`s and closes it.
-Outcome StartAndClose(const std::function<void()>& store, const std::function<void(HWND)>& act = nullptr) {
-    ProgramUnderTest program;
-    store();
-    program.Start();
-    Outcome outcome{};
-    GetWindowRect(program.Dialog(), &outcome.window);
-    if (act) act(program.Dialog());
-    program.Settle();
-    PostMessageW(program.Dialog(), WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(program.WaitForExit());
-    outcome.saved = program_registry::ReadBinary(kSection, kValue);
-    return outcome;
+// The search dialog's ways of ending the program, taken in turn.
+void EndProgram(const ProgramUnderTest& program, int way) {
+    switch (way % 5) {
+    case 0: program.Press(IDCANCEL); break;
+    case 1: program.PostCommand(ID_FILE_EXIT); break;
+    case 2: program.PostKey(IDCANCEL, VK_ESCAPE); break;
+    case 3: program.PostCloseBox(); break;
+    default:  // without an input path Close stays the default button
+        program.SetText(IDC_SEARCH_STRING, L"abc");
+        program.PostKey(IDC_SEARCH_STRING, VK_RETURN);
+    }
+    EXPECT_TRUE(program.WaitForExit()) << "way " << way;
 }
 
-std::function<void()> Stored(const std::vector<uint8_t>& record) {
-    return [record] { program_registry::WriteBinary(kSection, kValue, record); };
-}
+class PositionMemory : public ::testing::TestWithParam<Placed> {};
 }  // namespace
 
-TEST(PositionMemory, StoredCornerIsAppliedAndTheCurrentOneSavedBack) {
-    const Outcome outcome = StartAndClose(Stored(Record(100, 50)), [](HWND dialog) {
-        SetWindowPos(dialog, nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    });
-    EXPECT_EQ(outcome.window.left, 100);
-    EXPECT_EQ(outcome.window.top, 50);
-    EXPECT_EQ(outcome.saved, Record(123, 77));
-}
-
-TEST(PositionMemory, OnScreenTestAtItsBoundaries) {
-    const RECT unplaced = StartAndClose([] {}).window;
-    const int width = unplaced.right - unplaced.left, height = unplaced.bottom - unplaced.top;
+TEST_P(PositionMemory, CornersThatPassTheTestAreUsedAndEveryClosingStoresOne) {
+    const Placed& d = GetParam();
+    ProgramUnderTest program;
+    if (d.command) program.Start();
+    int closings = 0;
+    const auto openAndClose = [&] {
+        RECT rect{};
+        if (d.command) {
+            const RemoteDialog dialog = program.OpenDialog(d.command, d.caption);
+            rect = dialog.Rect();
+            dialog.Press(IDCANCEL);
+            EXPECT_TRUE(dialog.WaitClosed());
+        } else {
+            program.Start();
+            rect = program.Rect();
+            EndProgram(program, closings++);
+        }
+        EXPECT_EQ(ReadBinary(kPlacement, d.valueName), Record(rect.left, rect.top)) << "stored on closing";
+        return rect;
+    };
+    const RECT first = openAndClose();
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    ASSERT_GT(work.right - width, 2) << "the screen must be wider than the dialog";
-    struct Case { int32_t x, y; bool moved; };
+    // The search dialog must fit whole; an option dialog as it was first placed.
+    const LONG limitX = work.right - (d.command ? first.right : first.right - first.left);
+    const LONG limitY = work.bottom - (d.command ? first.bottom : first.bottom - first.top);
+    ASSERT_GT(std::min(limitX, limitY), 20) << "the screen must be larger than the dialog";
+    struct Case { LONG x, y; size_t size; bool used; };
     const Case cases[] = {
-        {work.right - width - 1, 10, true},   {work.right - width, 10, false},
-        {10, work.bottom - height - 1, true}, {10, work.bottom - height, false},
-        {0, 10, false}, {10, 0, false}, {1, 1, true},
+        {limitX - 1, 10, 8, true}, {limitX, 10, 8, false}, {10, limitY - 1, 8, true}, {10, limitY, 8, false},
+        {30, 30, 12, false},  // a record of another length is not used, and 8 bytes replace it
     };
     for (const Case& c : cases) {
-        const RECT window = StartAndClose(Stored(Record(c.x, c.y))).window;
-        const std::pair<LONG, LONG> expected = c.moved ? std::pair<LONG, LONG>(c.x, c.y) : std::pair(unplaced.left, unplaced.top);
-        EXPECT_EQ(std::pair(window.left, window.top), expected) << c.x << "," << c.y;
+        std::vector<uint8_t> record = Record(c.x, c.y);
+        record.resize(c.size);
+        Write(kPlacement, d.valueName, record);
+        EXPECT_EQ(Corner(openAndClose()), c.used ? std::pair(c.x, c.y) : Corner(first))
+            << c.x << "," << c.y << " in " << c.size << " bytes";
     }
 }
 
-// Too short, too long or of the wrong type: not applied, and an 8-byte record replaces it.
-TEST(PositionMemory, MalformedRecordsAreNotAppliedAndAreReplaced) {
-    const RECT unplaced = StartAndClose([] {}).window;
-    for (const auto& store : {Stored(std::vector<uint8_t>(12, 0x20)), Stored({0x64, 0, 0, 0, 0x32}),
-                              std::function<void()>([] { program_registry::WriteInt(kSection, kValue, 0x00320064); })}) {
-        const Outcome outcome = StartAndClose(store);
-        EXPECT_EQ(std::pair(outcome.window.left, outcome.window.top), std::pair(unplaced.left, unplaced.top));
-        ASSERT_TRUE(outcome.saved.has_value());
-        EXPECT_EQ(outcome.saved->size(), 8u);
-    }
+INSTANTIATE_TEST_SUITE_P(Each, PositionMemory, ::testing::ValuesIn(kDialogs),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AboutBox, OpensFromBothMenusAtItsFirstPlaceAndStoresNothing) {
+    const std::wstring caption = L"バージョン情報 PDF Vivevav";
+    ProgramUnderTest program;
+    program.Start();
+    RemoteDialog about = program.OpenDialog(ID_HELP_ABOUT, caption);
+    EXPECT_TRUE(FindWindowExW(about.Window(), nullptr, L"Static", L"PDF Vivevav, Version 1.0.1"));
+    bool icon = false;
+    for (HWND child = GetWindow(about.Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        icon = icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+    EXPECT_TRUE(icon);
+    const RECT first = about.Rect();
+    SetWindowPos(about.Window(), nullptr, first.left + 40, first.top + 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    about.PostKey(IDOK, VK_ESCAPE);
+    ASSERT_TRUE(about.WaitClosed());
+
+    PostMessageW(program.Window(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    about = program.WaitForDialog(caption);
+    EXPECT_EQ(Corner(about.Rect()), Corner(first));
+    about.Press(IDOK);
+    ASSERT_TRUE(about.WaitClosed());
+    EXPECT_TRUE(TakeSnapshot().empty());
 }

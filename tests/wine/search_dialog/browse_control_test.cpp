@@ -1,4 +1,4 @@
-// The path fields' browse button with the real pickers.
+// The path fields' browse buttons with the real pickers, opened by mouse and keyboard.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,13 +7,101 @@
 
 #include "resources/resource.h"
 #include "support/program_under_test.h"
-#include "support/temp_folder.h"
+#include "support/wait.h"
 
 namespace {
-// Opens the field's picker from the keyboard (F4) and returns its window.
-HWND OpenPicker(const ProgramUnderTest& program, int field) {
-    program.PostKey(field, VK_F4);
-    return WaitForProcessWindow(program.ProcessId(), L"", 15000, program.Dialog());
+// Memory in the program's address space, for messages that carry pointers.
+class RemoteMemory {
+public:
+    RemoteMemory(DWORD processId, size_t size)
+        : m_process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId)),
+          m_address(VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+    ~RemoteMemory() {
+        VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+        CloseHandle(m_process);
+    }
+    char* At(size_t offset) const { return static_cast<char*>(m_address) + offset; }
+    void Write(size_t offset, const void* data, size_t size) const {
+        WriteProcessMemory(m_process, At(offset), data, size, nullptr);
+    }
+    void Read(size_t offset, void* data, size_t size) const {
+        ReadProcessMemory(m_process, At(offset), data, size, nullptr);
+    }
+
+private:
+    HANDLE m_process;
+    void* m_address;
+};
+
+enum class Opening { F4, Mouse };
+
+HWND OpenPicker(const ProgramUnderTest& program, int field, Opening opening) {
+    if (opening == Opening::F4) {
+        program.PostKey(field, VK_F4);
+    } else {
+        // The button fills the right end of the field, as wide as the field is high.
+        RECT rect{};
+        GetWindowRect(program.Item(field), &rect);
+        SetCursorPos(rect.right - (rect.bottom - rect.top) / 2, (rect.top + rect.bottom) / 2);
+        INPUT clicks[2] = {};
+        clicks[0].type = clicks[1].type = INPUT_MOUSE;
+        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, clicks, sizeof(INPUT));
+    }
+    return WaitForProcessWindow(program.ProcessId(), L"", program.Window());
+}
+
+void Confirm(HWND picker) {
+    PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, IDOK)));
+    EXPECT_TRUE(RemoteDialog(picker).WaitClosed());
+}
+
+// Types a full path into the Open File dialog's name box and confirms.
+void PickFile(HWND picker, const std::wstring& path) {
+    const HWND name = GetDlgItem(picker, 0x47C);  // the file name combo box
+    SendMessageW(reinterpret_cast<HWND>(SendMessageW(name, CBEM_GETEDITCONTROL, 0, 0)), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(path.c_str()));
+    Confirm(picker);
+}
+
+std::wstring SelectedName(const ProgramUnderTest& program, HWND tree) {
+    const RemoteMemory memory(program.ProcessId(), sizeof(TVITEMW) + MAX_PATH * sizeof(wchar_t));
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    item.pszText = reinterpret_cast<wchar_t*>(memory.At(sizeof item));
+    item.cchTextMax = MAX_PATH;
+    memory.Write(0, &item, sizeof item);
+    wchar_t text[MAX_PATH] = {};
+    if (item.hItem && SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(memory.At(0))))
+        memory.Read(sizeof item, text, sizeof text);
+    return text;
+}
+
+// Selects the folder in the folder picker as its owner would, until its tree shows it selected.
+void PickFolder(const ProgramUnderTest& program, HWND picker, const std::wstring& folder) {
+    HWND tree = nullptr;
+    EnumChildWindows(
+        picker,
+        [](HWND child, LPARAM found) {
+            wchar_t name[32] = {};
+            GetClassNameW(child, name, 32);
+            if (lstrcmpiW(name, WC_TREEVIEWW) != 0) return TRUE;
+            *reinterpret_cast<HWND*>(found) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&tree));
+    const RemoteMemory path(program.ProcessId(), (folder.size() + 1) * sizeof(wchar_t));
+    path.Write(0, folder.c_str(), (folder.size() + 1) * sizeof(wchar_t));
+    const std::wstring name = folder.substr(folder.rfind(L'\\') + 1);
+    // Wine may still be expanding the tree towards the picker's own first selection.
+    EXPECT_TRUE(WaitUntil([&] {
+        if (SelectedName(program, tree) == name) return true;
+        SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.At(0)));
+        return false;
+    }));
+    Confirm(picker);
 }
 
 std::pair<DWORD, DWORD> Selection(const ProgramUnderTest& program) {
@@ -22,127 +110,55 @@ std::pair<DWORD, DWORD> Selection(const ProgramUnderTest& program) {
     return {start, end};
 }
 
-// The folder picker selects the start folder by expanding its tree step by
-// step after it shows; wait until the selection and the tree stop changing.
-void WaitForSettledFolderTree(HWND picker) {
-    HWND tree = nullptr;
-    EnumChildWindows(
-        picker,
-        [](HWND child, LPARAM found) -> BOOL {
-            wchar_t name[32] = {};
-            GetClassNameW(child, name, 32);
-            if (lstrcmpiW(name, WC_TREEVIEWW) != 0) return TRUE;
-            *reinterpret_cast<HWND*>(found) = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&tree));
-    if (!tree) return;
-    LRESULT lastCaret = -1, lastCount = -1;
-    int stableRounds = 0;
-    for (int i = 0; i < 200 && stableRounds < 10; ++i) {
-        Sleep(50);
-        const LRESULT caret = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
-        const LRESULT count = SendMessageW(tree, TVM_GETCOUNT, 0, 0);
-        stableRounds = caret != 0 && caret == lastCaret && count == lastCount ? stableRounds + 1 : 0;
-        lastCaret = caret;
-        lastCount = count;
-    }
-}
-
-// BFFM_SETSELECTIONW takes a path in the picker's own address space.
-void SelectInFolderPicker(const ProgramUnderTest& program, HWND picker, const std::wstring& folder) {
-    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, program.ProcessId());
-    ASSERT_TRUE(process);
-    const SIZE_T bytes = (folder.size() + 1) * sizeof(wchar_t);
-    void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    ASSERT_TRUE(remote);
-    ASSERT_TRUE(WriteProcessMemory(process, remote, folder.c_str(), bytes, nullptr));
-    SendMessageW(picker, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(remote));
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
-}
-
-void WaitGone(HWND window) {
-    for (int i = 0; i < 250 && IsWindow(window); ++i) Sleep(20);
-}
-
-// Types a full path into the Open File dialog's name box and confirms.
-void ConfirmFile(HWND picker, const std::wstring& path) {
-    HWND name = GetDlgItem(picker, 0x47C);  // the file name combo box
-    HWND edit = name ? reinterpret_cast<HWND>(SendMessageW(name, CBEM_GETEDITCONTROL, 0, 0)) : nullptr;
-    ASSERT_TRUE(edit);
-    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-    PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, IDOK)));
-    WaitGone(picker);
-}
-
 class BrowseControl : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_folder = MakeTempFolder(L"browse");
-        m_pdf = m_folder + L"\\" + std::wstring(40, L'長') + L"\\請求書.pdf";
-        MakeFile(m_pdf);
-    }
-    void TearDown() override { RemoveTempFolder(m_folder); }
-    std::wstring m_folder;
-    std::wstring m_pdf;
+    TempFolder m_folder{L"browse"};
+    std::wstring m_pdfFolder = m_folder.Path() + L"\\" + std::wstring(40, L'長');
+    std::wstring m_pdf = m_pdfFolder + L"\\請求書.pdf";
+    ProgramUnderTest m_program;
 };
 }  // namespace
 
-TEST_F(BrowseControl, ConfirmedFilePickUpdatesTextCaretAndDefaultButton) {
-    ProgramUnderTest program;
-    program.Start();
-    program.SetText(IDC_SEARCH_STRING, L"請求");
-    ASSERT_EQ(program.DefaultButtonId(), IDCANCEL);
+TEST_F(BrowseControl, ConfirmedPicksFillTheFieldsAndUpdateTheDialog) {
+    MakeFile(m_pdf);
+    m_program.Start();
+    m_program.SetText(IDC_SEARCH_STRING, L"請求");
+    const HWND filePicker = OpenPicker(m_program, IDC_INPUT_PATH, Opening::F4);
+    ASSERT_TRUE(filePicker);
+    PickFile(filePicker, m_pdf);
+    m_program.Settle();
+    EXPECT_EQ(m_program.Text(IDC_INPUT_PATH), m_pdf);
+    EXPECT_EQ(Selection(m_program), std::pair(DWORD(m_pdf.size()), DWORD(m_pdf.size()))) << "caret behind the end";
+    EXPECT_EQ(m_program.DefaultButtonId(), IDC_SEARCH);
+    EXPECT_TRUE(m_program.HasDefPushStyle(IDC_SEARCH));
+    EXPECT_FALSE(m_program.HasDefPushStyle(IDCANCEL));
+    m_program.SetText(IDC_SEARCH_STRING, L"");
+    EXPECT_EQ(m_program.DefaultButtonId(), IDCANCEL) << "the search string is needed too";
 
-    const HWND picker = OpenPicker(program, IDC_INPUT_PATH);
-    ASSERT_TRUE(picker);
-    ConfirmFile(picker, m_pdf);
-    program.Settle();
-
-    EXPECT_EQ(program.Text(IDC_INPUT_PATH), m_pdf);
-    EXPECT_EQ(Selection(program), std::pair(DWORD(m_pdf.size()), DWORD(m_pdf.size()))) << "caret behind the last character";
-    EXPECT_EQ(program.DefaultButtonId(), IDC_SEARCH);
+    ASSERT_FALSE(m_program.IsEnabled(IDC_CREATE_IMAGE));
+    const HWND folderPicker = OpenPicker(m_program, IDC_OUTPUT_FOLDER, Opening::Mouse);
+    ASSERT_TRUE(folderPicker);
+    PickFolder(m_program, folderPicker, m_pdfFolder);
+    m_program.Settle();
+    EXPECT_EQ(m_program.Text(IDC_OUTPUT_FOLDER), m_pdfFolder);
+    EXPECT_TRUE(m_program.IsEnabled(IDC_CREATE_IMAGE));
 }
 
-TEST_F(BrowseControl, ConfirmedFolderPickEnablesCreateImage) {
-    ProgramUnderTest program;
-    program.Start();
-    // The picker opens in the folder of the current path; confirm that folder.
-    program.SetText(IDC_OUTPUT_FOLDER, m_pdf);
-    ASSERT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
-    const HWND picker = OpenPicker(program, IDC_OUTPUT_FOLDER);
-    ASSERT_TRUE(picker);
-    WaitForSettledFolderTree(picker);
-    const std::wstring folder = m_pdf.substr(0, m_pdf.rfind(L'\\'));
-    // Wine sometimes stops the picker's own first selection half way down the
-    // tree; select the folder again as the picker's owner would.
-    SelectInFolderPicker(program, picker, folder);
-    WaitForSettledFolderTree(picker);
-    PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, IDOK)));
-    WaitGone(picker);
-    program.Settle();
-
-    EXPECT_EQ(program.Text(IDC_OUTPUT_FOLDER), folder);
-    EXPECT_TRUE(program.IsEnabled(IDC_CREATE_IMAGE));
-}
-
-TEST_F(BrowseControl, CancelledPickChangesNothing) {
-    ProgramUnderTest program;
-    program.Start();
-    const std::wstring before = m_folder + L"\\old.pdf";
-    program.SetText(IDC_INPUT_PATH, before);
-    program.SetText(IDC_SEARCH_STRING, L"x");
-    SendMessageW(program.Item(IDC_INPUT_PATH), EM_SETSEL, 2, 5);
-    for (int field : {IDC_INPUT_PATH, IDC_OUTPUT_FOLDER}) {
-        const HWND picker = OpenPicker(program, field);
+TEST_F(BrowseControl, CancelledPicksChangeNothing) {
+    m_program.Start();
+    const std::wstring before = m_folder.Path() + L"\\old.pdf";
+    m_program.SetText(IDC_INPUT_PATH, before);
+    m_program.SetText(IDC_SEARCH_STRING, L"x");
+    SendMessageW(m_program.Item(IDC_INPUT_PATH), EM_SETSEL, 2, 5);
+    for (const auto& [field, opening] : {std::pair{IDC_INPUT_PATH, Opening::Mouse}, {IDC_OUTPUT_FOLDER, Opening::F4}}) {
+        const HWND picker = OpenPicker(m_program, field, opening);
         ASSERT_TRUE(picker) << field;
         PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        WaitGone(picker);
-        program.Settle();
+        EXPECT_TRUE(RemoteDialog(picker).WaitClosed());
+        m_program.Settle();
     }
-    EXPECT_EQ(program.Text(IDC_INPUT_PATH), before);
-    EXPECT_EQ(program.Text(IDC_OUTPUT_FOLDER), L"");
-    EXPECT_EQ(Selection(program), std::pair(DWORD(2), DWORD(5)));
-    EXPECT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
+    EXPECT_EQ(m_program.Text(IDC_INPUT_PATH), before);
+    EXPECT_EQ(m_program.Text(IDC_OUTPUT_FOLDER), L"");
+    EXPECT_EQ(Selection(m_program), std::pair(DWORD(2), DWORD(5)));
+    EXPECT_FALSE(m_program.IsEnabled(IDC_CREATE_IMAGE));
 }

@@ -3,182 +3,112 @@
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
-#include "support/child_processes.h"
-#include "support/message_box.h"
+#include "support/hostile_fields.h"
 #include "support/program_under_test.h"
-#include "support/recorder_files.h"
-#include "support/temp_folder.h"
+#include "support/stand_in_tool.h"
+#include "support/wait.h"
 
 namespace {
-const std::wstring S = L"Settings";
-const std::wstring CSV = L"Settings\\CSV";
+using namespace program_registry;
+using Args = std::vector<std::wstring>;
 
-// Stored settings that make a run close its console by itself and add only
-// the colour to the options.
-void StoreQuietRun(const std::wstring& input) {
-    program_registry::WriteInt(S, L"CloseCommandPrompt", 1);
-    program_registry::WriteInt(S, L"ImageFormat", 0xFFFFFFFF);
-    program_registry::WriteString(S, L"InputName", input);
-    for (const wchar_t* box : {L"Header", L"FieldFolder", L"FieldFile", L"FieldSString"})
-        program_registry::WriteInt(CSV, box, 1);
+bool WaitForEnabled(const ProgramUnderTest& program) {
+    return WaitUntil([&] { return IsWindowEnabled(program.Window()) != FALSE; });
 }
 
-void ClickSearch(const ProgramUnderTest& program) {
-    // Posted: the button's handler does not return before the run has ended.
-    PostMessageW(program.Item(IDC_SEARCH), BM_CLICK, 0, 0);
-}
-
-// Waits for the message box, reads its text and closes it.
-std::wstring MessageShown(const ProgramUnderTest& program) {
-    const ShownMessage shown = WaitForMessageBox(program.ProcessId(), program.Dialog());
-    DismissMessageBox(shown);
-    program.Settle();
-    return shown.text;
-}
+// Set while the hostile fields run, so that an expansion shows as a changed argument.
+struct SecretVariable {
+    SecretVariable() { SetEnvironmentVariableW(L"VIVEVAV_SECRET", L"expanded"); }
+    ~SecretVariable() { SetEnvironmentVariableW(L"VIVEVAV_SECRET", nullptr); }
+};
 }  // namespace
 
-TEST(SearchRun, StoredChoicesReachTheToolAndTheDialogWaitsForIt) {
-    RecorderFiles recorder(/*hold=*/true);
-    ProgramUnderTest program(/*withRecorder=*/true);
-    for (const auto& [name, value] : {std::pair{L"FileOrFolder", 1u}, {L"LastSubfolder", 1u}, {L"CreateImage", 1u},
-                                      {L"ImageFormat", 1u}, {L"Progress", 1u}, {L"WidthValue", 3u},
-                                      {L"AlphaValue", 0xFFFFFFFBu}, {L"CloseCommandPrompt", 1u}})
-        program_registry::WriteInt(S, name, value);
-    program_registry::WriteString(S, L"InputName", L"C:\\Docs");
-    program_registry::WriteString(S, L"OutputFolderName", L"C:\\Out");
-    program_registry::WriteString(CSV, L"OutputFile", L"result");
-    program_registry::WriteInt(CSV, L"Header", 1);
-    program_registry::WriteInt(CSV, L"FieldFile", 1);
-    program.Start();
-    program.SetText(IDC_SEARCH_STRING, L"invoice");
-    ClickSearch(program);
-
-    const auto records = recorder.WaitForRecords(1);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_FALSE(IsWindowEnabled(program.Dialog())) << "disabled while the tool runs";
-    EXPECT_EQ(records[0].line, L"\"" + program.ProgramDirectory() +
-                                   L"\\Zuvediv.exe\"  -s -m -F jpeg -O \"C:\\Out\" -o \"result.csv\" -P -R -v -a 2"
-                                   L" -w 3 -C FF0000 \"invoice\" \"C:\\Docs\"");
-    recorder.Release();
-    ASSERT_TRUE(WaitForEnabled(program.Dialog(), true));
-    EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), L"result.csv");
-    EXPECT_EQ(WaitForChild(program.ProcessId(), L"cmd.exe", 0), 0u);
-    EXPECT_EQ(recorder.Records().size(), 1u);
-}
-
-TEST(SearchRun, ValidationMessagesStopTheRun) {
-    RecorderFiles recorder;
-    const std::wstring noInput = L"PDFファイルまたはPDFファイルが含まれた\r\nフォルダーを指定してください。";
-    const std::tuple<const wchar_t*, const wchar_t*, std::wstring> cases[] = {
-        {L"", L"", noInput}, {L"", L"x", noInput}, {L"C:\\Docs", L"", L"検索する文字列を入力してください。"}};
-    ProgramUnderTest program(/*withRecorder=*/true);
+TEST(SearchRun, HostileFieldsArriveIntactAndRunNothingElse) {
+    const SecretVariable secret;
+    const StandInTool tool;
+    ProgramUnderTest program(/*withStandIn=*/true);
     StoreQuietRun(L"");
     program.Start();
-    program.SetText(IDC_CSV_FILE_NAME, L"ab");
-    for (const auto& [input, search, message] : cases) {
-        program.SetText(IDC_INPUT_PATH, input);
-        program.SetText(IDC_SEARCH_STRING, search);
-        ClickSearch(program);
-        EXPECT_EQ(MessageShown(program), message);
-        EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), L"ab") << "nothing is built before the checks pass";
-    }
-    EXPECT_TRUE(IsWindowEnabled(program.Dialog()));
-    EXPECT_TRUE(recorder.Records().empty());
-}
-
-TEST(SearchRun, LinesOverTheLimitAreRefusedAfterTheCsvNameIsCompleted) {
-    RecorderFiles recorder;
-    const std::wstring input = L"C:\\Docs";
-    ProgramUnderTest program(/*withRecorder=*/true);
-    StoreQuietRun(input);
-    program.Start();
-    // cmd.exe /C ""<dir>\Zuvediv.exe"  -C FF0000 "<search>" "<input>""
-    const size_t fixed = std::wstring(L"cmd.exe /C \"\"\\Zuvediv.exe\"  -C FF0000 \"\" \"\"\"").size() +
-                         program.ProgramDirectory().size() + input.size();
-    const std::wstring exact(3200 - fixed, L'x');
-
-    program.SetText(IDC_SEARCH_STRING, exact + L"x");
-    ClickSearch(program);
-    EXPECT_EQ(MessageShown(program), L"コマンドラインの文字数が３２００文字を超えたため実行できません。");
-    EXPECT_TRUE(recorder.Records().empty());
-
-    // With a CSV name the line grows; the completion stays although refused.
-    program.SetText(IDC_SEARCH_STRING, exact);
-    program.SetText(IDC_CSV_FILE_NAME, L"rr");
-    ClickSearch(program);
-    MessageShown(program);
-    EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), L"rr.csv");
-
-    program.SetText(IDC_CSV_FILE_NAME, L"");
-    ClickSearch(program);
-    const auto records = recorder.WaitForRecords(1);
-    ASSERT_EQ(records.size(), 1u) << "exactly 3200 characters run";
-    EXPECT_EQ(records[0].args, (std::vector<std::wstring>{L"-C", L"FF0000", exact, input}));
-    EXPECT_TRUE(WaitForEnabled(program.Dialog(), true));
-}
-
-TEST(SearchRun, InterpreterThatCannotStartShowsTheFailureMessage) {
-    RecorderFiles recorder;
-    ProgramUnderTest program(/*withRecorder=*/true);
-    StoreQuietRun(L"C:\\Docs");
-    // The program's own folder is searched first: this cmd.exe is no program.
-    MakeFile(program.ProgramDirectory() + L"\\cmd.exe");
-    program.Start();
-    program.SetText(IDC_SEARCH_STRING, L"invoice");
-    program.SetText(IDC_CSV_FILE_NAME, L"out");
-    ClickSearch(program);
-    EXPECT_EQ(MessageShown(program), L"コマンドの実行失敗");
-    EXPECT_TRUE(IsWindowEnabled(program.Dialog())) << "never disabled";
-    EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), L"out.csv");
-    EXPECT_TRUE(recorder.Records().empty());
-}
-
-TEST(SearchRun, NastyInputsArriveIntactAndRunNothingElse) {
-    const wchar_t* inputs[] = {
-        L"a\" & Zuvediv.exe injected & \"b", L"\" & Zuvediv.exe x & \"", L"\"", L"&|<>^()%!", L"%VIVEVAV_SECRET%",
-        L"1%VIVEVAV_SECRET:~0,3%", L"D:\\", L"C:\\a b\\\\", L"x\\\\\"y", L"日本語 \"テキスト\"", L" ",
-        L"^\"^ | Zuvediv.exe piped", L"a\" (b) \"c",
-    };
-    RecorderFiles recorder;
-    SetEnvironmentVariableW(L"VIVEVAV_SECRET", L"expanded");
-    ProgramUnderTest program(/*withRecorder=*/true);
-    StoreQuietRun(L"");
-    program.Start();
+    // Four fields a run, each with another of the texts.
+    const size_t count = std::size(kHostileFields);
     size_t runs = 0;
-    for (const wchar_t* text : inputs) {
-        const std::wstring csv = std::wstring(text) + L".csv";
-        for (int field : {IDC_SEARCH_STRING, IDC_INPUT_PATH, IDC_OUTPUT_FOLDER}) program.SetText(field, text);
+    for (size_t first = 0; first < count; first += 4) {
+        const auto text = [&](size_t k) { return std::wstring(kHostileFields[(first + k) % count]); };
+        const std::wstring search = text(0), input = text(1), output = text(2), csv = text(3) + L".csv";
+        program.SetText(IDC_SEARCH_STRING, search);
+        program.SetText(IDC_INPUT_PATH, input);
+        program.SetText(IDC_OUTPUT_FOLDER, output);
         program.SetText(IDC_CSV_FILE_NAME, csv);
-        ClickSearch(program);
-        const auto records = recorder.WaitForRecords(++runs);
-        ASSERT_TRUE(WaitForEnabled(program.Dialog(), true));
+        program.Press(IDC_SEARCH);
+        const auto records = tool.WaitForRecords(++runs);
+        ASSERT_TRUE(WaitForEnabled(program));
         ASSERT_EQ(records.size(), runs) << "an injected command started the tool again";
-        EXPECT_EQ(records.back().args, (std::vector<std::wstring>{L"-O", text, L"-o", csv, L"-C", L"FF0000", text, text}))
-            << "line: " << ::testing::PrintToString(records.back().line);
+        EXPECT_EQ(records.back().args, (Args{L"-O", output, L"-o", csv, L"-C", L"FF0000", search, input}))
+            << "line: " << testing::PrintToString(records.back().line);
     }
-    SetEnvironmentVariableW(L"VIVEVAV_SECRET", nullptr);
     program.Settle();
-    EXPECT_EQ(recorder.Records().size(), runs) << "an injected command started the tool again";
+    EXPECT_EQ(tool.Records().size(), runs) << "an injected command started the tool again";
 }
 
-TEST(CommandLineHelp, RunsTheToolWithHelpAndWaitsForTheConsole) {
-    // The tool holds, so cmd.exe is still there whatever its input is.
-    RecorderFiles recorder(/*hold=*/true);
-    ProgramUnderTest program(/*withRecorder=*/true);
-    program_registry::WriteInt(S, L"CloseCommandPrompt", 1);  // does not matter to the help
-    program.Start();
-    program.PostCommand(ID_HELP_COMMAND_LINE);
+// The choices reach the tool as their options; the dialog stays disabled
+// until the console ends, which a console kept open (/K) does only when closed.
+TEST(SearchRun, TheDialogWaitsForTheConsoleOfASearchAndOfTheHelp) {
+    for (const bool help : {false, true}) {
+        SCOPED_TRACE(help ? "help" : "search");
+        const StandInTool tool(/*held=*/true);
+        ProgramUnderTest program(/*withStandIn=*/true);
+        // -5 reads as 2 for the opacity but, unsigned, as 100 for the width.
+        for (const auto& [name, value] : {std::pair{L"FileOrFolder", 1u}, {L"LastSubfolder", 1u}, {L"Progress", 1u},
+                                          {L"CreateImage", 1u}, {L"ImageFormat", 2u}, {L"AlphaValue", 0xFFFFFFFBu},
+                                          {L"WidthValue", 0xFFFFFFFBu}, {L"ColorRefValue", 0x00FF00u}})
+            Write(kSettings, name, value);
+        Write(kSettings, L"InputName", L"C:\\Docs");
+        Write(kSettings, L"OutputFolderName", L"C:\\Out");
+        Write(kCsv, L"OutputFile", L"rr");
+        Write(kCsv, L"Header", 1);
+        Write(kCsv, L"FieldFolder", 1);
+        program.Start();
+        program.SetText(IDC_SEARCH_STRING, L"invoice");
+        if (help) program.PostCommand(ID_HELP_COMMAND_LINE);
+        else program.Press(IDC_SEARCH);
 
-    const auto records = recorder.WaitForRecords(1);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].line, L"\"" + program.ProgramDirectory() + L"\\Zuvediv.exe\" -h");
-    EXPECT_EQ(records[0].args, std::vector<std::wstring>{L"-h"});
-    // The dialog stays disabled until cmd.exe itself ends.
-    const DWORD console = WaitForChild(program.ProcessId(), L"cmd.exe", 5000);
-    ASSERT_NE(console, 0u);
-    EXPECT_FALSE(IsWindowEnabled(program.Dialog()));
-    TerminateProcessById(console);
-    EXPECT_TRUE(WaitForEnabled(program.Dialog(), true));
-    recorder.Release();
-    EXPECT_EQ(recorder.Records().size(), 1u);
+        const auto records = tool.WaitForRecords(1);
+        ASSERT_EQ(records.size(), 1u);
+        if (help) EXPECT_EQ(records[0].line, L"\"" + program.ProgramDirectory() + L"\\Zuvediv.exe\" -h");
+        else EXPECT_EQ(records[0].args, (Args{L"-s", L"-m", L"-F", L"tiff", L"-O", L"C:\\Out", L"-o", L"rr.csv", L"-Q",
+                                              L"-R", L"-v", L"-a", L"2", L"-w", L"100", L"-C", L"FF00", L"invoice",
+                                              L"C:\\Docs"}));
+        EXPECT_FALSE(IsWindowEnabled(program.Window())) << "disabled while the tool runs";
+        tool.Release();
+        EXPECT_TRUE(program.EndChild(L"cmd.exe")) << "the console stays open";
+        EXPECT_TRUE(WaitForEnabled(program));
+        EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), help ? L"rr" : L"rr.csv");
+    }
+}
+
+TEST(SearchRun, RefusedRunsShowTheirMessageAndStartNothing) {
+    const StandInTool tool;
+    ProgramUnderTest program(/*withStandIn=*/true);
+    StoreQuietRun(L"");
+    program.Start();
+    struct Case { const wchar_t* input; std::wstring search; const wchar_t *csv, *csvAfter, *message; };
+    const Case cases[] = {
+        {L"", L"", L"ab", L"ab", L"PDFファイルまたはPDFファイルが含まれた\r\nフォルダーを指定してください。"},
+        {L"C:\\Docs", L"", L"ab", L"ab", L"検索する文字列を入力してください。"},
+        // The completed CSV name stays although the line is refused.
+        {L"C:\\Docs", std::wstring(3200, L'x'), L"rr", L"rr.csv", L"コマンドラインの文字数が３２００文字を超えたため実行できません。"},
+        {L"C:\\Docs", L"invoice", L"out", L"out.csv", L"コマンドの実行失敗"},
+    };
+    for (const Case& c : cases) {
+        // The program's own folder is searched first: this cmd.exe is no program.
+        if (&c == &cases[3]) MakeFile(program.ProgramDirectory() + L"\\cmd.exe");
+        program.SetText(IDC_INPUT_PATH, c.input);
+        program.SetText(IDC_SEARCH_STRING, c.search);
+        program.SetText(IDC_CSV_FILE_NAME, c.csv);
+        program.Press(IDC_SEARCH);
+        EXPECT_EQ(program.TakeMessage(), c.message);
+        EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), c.csvAfter);
+        EXPECT_TRUE(IsWindowEnabled(program.Window()));
+    }
+    EXPECT_TRUE(tool.Records().empty());
 }

@@ -1,6 +1,6 @@
 // Stands in for the search tool in tests: appends its raw command line and
 // its parsed arguments to the file named by VIVEVAV_RECORD, one record per
-// start, UTF-16LE. If VIVEVAV_HOLD names a file, waits until it exists.
+// start, UTF-16LE. If VIVEVAV_HOLD names an event, waits until it is set.
 #include <windows.h>
 
 #include <string>
@@ -18,9 +18,10 @@ int wmain(int argc, wchar_t** argv) {
     WriteFile(file, record.data(), static_cast<DWORD>(record.size() * sizeof(wchar_t)), &written, nullptr);
     CloseHandle(file);
 
-    wchar_t holdPath[MAX_PATH] = {};
-    if (GetEnvironmentVariableW(L"VIVEVAV_HOLD", holdPath, MAX_PATH) != 0) {
-        for (int i = 0; i < 600 && GetFileAttributesW(holdPath) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+    wchar_t holdName[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"VIVEVAV_HOLD", holdName, MAX_PATH) != 0) {
+        const HANDLE release = OpenEventW(SYNCHRONIZE, FALSE, holdName);
+        if (release) WaitForSingleObject(release, 30000);
     }
     return 0;
 }

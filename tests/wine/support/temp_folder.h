@@ -1,14 +1,21 @@
 #pragma once
 #include <string>
 
+// A fresh folder, removed with everything in it when the object goes.
+class TempFolder {
+public:
+    // Under the temporary directory, or under the given folder.
+    explicit TempFolder(const std::wstring& prefix, const std::wstring& under = L"");
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::wstring& Path() const { return m_path; }
 
-// A fresh folder under the temporary directory, and its removal with all it holds.
-std::wstring MakeTempFolder(const std::wstring& prefix);
-void RemoveTempFolder(const std::wstring& folder);
-// Creates an empty file (and the folders on its way).
+private:
+    std::wstring m_path;
+};
+
+// Creates an empty file and the folders on its way.
 void MakeFile(const std::wstring& path);
-void MakeFolder(const std::wstring& path);
-// Copies a folder with everything below it.
-void CopyFolder(const std::wstring& from, const std::wstring& to);
-// The whole content of a file, as bytes.
+// The whole content of a file; empty if it cannot be read.
 std::string ReadFileBytes(const std::wstring& path);

@@ -1,0 +1,61 @@
+// The search dialog as its template and a first start make it, and the rules
+// that tie one control's state to another's.
+#include <gtest/gtest.h>
+
+#include "resources/resource.h"
+#include "support/program_under_test.h"
+
+using namespace program_registry;
+
+TEST(DialogState, FirstStartShowsTheTemplateState) {
+    ProgramUnderTest program;
+    program.Start();
+    EXPECT_TRUE(program.IsChecked(IDC_RADIO_FILE));
+    for (int id : {IDC_SUBFOLDERS, IDC_CREATE_IMAGE, IDC_IMAGE_FORMAT}) EXPECT_FALSE(program.IsEnabled(id)) << id;
+    for (int box : {IDC_RADIO_FOLDER, IDC_SUBFOLDERS, IDC_CREATE_IMAGE, IDC_CLOSE_PROMPT, IDC_PROGRESS,
+                    IDC_CSV_HEADER, IDC_CSV_FOLDER, IDC_CSV_FILE, IDC_CSV_SEARCH_STRING})
+        EXPECT_FALSE(program.IsChecked(box)) << box;
+    for (int edit : {IDC_INPUT_PATH, IDC_OUTPUT_FOLDER, IDC_SEARCH_STRING, IDC_CSV_FILE_NAME})
+        EXPECT_EQ(program.Text(edit), L"") << edit;
+    EXPECT_EQ(SendMessageW(program.Item(IDC_IMAGE_FORMAT), CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(program.Text(IDC_IMAGE_FORMAT), L"PNG形式");
+    EXPECT_FALSE(IsWindowVisible(program.Item(IDOK)));
+    EXPECT_EQ(program.DefaultButtonId(), IDCANCEL);
+    EXPECT_TRUE(program.HasDefPushStyle(IDCANCEL));
+    EXPECT_FALSE(program.HasDefPushStyle(IDC_SEARCH));
+    EXPECT_EQ(program.Focus(), program.Item(IDCANCEL));
+    // Both path fields refuse typing; only their pickers fill them.
+    for (int field : {IDC_INPUT_PATH, IDC_OUTPUT_FOLDER}) {
+        SendMessageW(program.Item(field), WM_CHAR, L'x', 1);
+        EXPECT_EQ(program.Text(field), L"") << field;
+    }
+}
+
+TEST(DialogState, ChangesFollowTheirRules) {
+    ProgramUnderTest program;
+    Write(kSettings, L"OutputFolderName", L"C:\\out");
+    Write(kSettings, L"CloseCommandPrompt", 1);
+    Write(kSettings, L"Progress", 1);
+    Write(kSettings, L"ImageFormat", 2);
+    Write(kCsv, L"OutputFile", L"r.csv");
+    program.Start();
+    for (bool on : {true, false}) {
+        program.Click(IDC_CREATE_IMAGE);
+        EXPECT_EQ(program.IsEnabled(IDC_IMAGE_FORMAT), on) << "the format list follows the box";
+    }
+    EXPECT_EQ(program.ComboSelection(IDC_IMAGE_FORMAT), 2);
+    program.SetText(IDC_CSV_FILE_NAME, L"");
+    EXPECT_FALSE(program.IsChecked(IDC_PROGRESS)) << "no progress without a CSV file";
+    program.SetText(IDC_OUTPUT_FOLDER, L"");
+    EXPECT_FALSE(program.IsChecked(IDC_CLOSE_PROMPT)) << "the console stays without an output folder";
+    ASSERT_TRUE(program.Close());
+
+    // A stored choice to create images needs a stored folder of two characters,
+    // but the format list follows the stored choice.
+    Write(kSettings, L"OutputFolderName", L"C");
+    Write(kSettings, L"CreateImage", 1);
+    program.Start();
+    EXPECT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
+    EXPECT_FALSE(program.IsChecked(IDC_CREATE_IMAGE));
+    EXPECT_TRUE(program.IsEnabled(IDC_IMAGE_FORMAT));
+}

@@ -1,0 +1,73 @@
+#include "support/remote_dialog.h"
+
+#include "support/wait.h"
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    const std::wstring& caption;
+    HWND except;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lp) {
+    auto& search = *reinterpret_cast<WindowSearch*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner != search.processId || hwnd == search.except || !IsWindowVisible(hwnd)) return TRUE;
+    if (!search.caption.empty() && WindowTextOf(hwnd) != search.caption) return TRUE;
+    search.found = hwnd;
+    return FALSE;
+}
+}  // namespace
+
+HWND WaitForProcessWindow(DWORD processId, const std::wstring& caption, HWND except, DWORD milliseconds) {
+    WindowSearch search{processId, caption, except, nullptr};
+    WaitUntil([&] { return !EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search)) && search.found; },
+              milliseconds);
+    return search.found;
+}
+
+std::wstring WindowTextOf(HWND window) {
+    wchar_t buffer[4096] = {};
+    SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+void RemoteDialog::SetText(int id, const std::wstring& text) const {
+    SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void RemoteDialog::Press(int id) const {
+    PostMessageW(m_window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
+}
+
+void RemoteDialog::PostKey(int id, WORD key) const {
+    PostMessageW(Item(id), WM_KEYDOWN, key, 1);
+    PostMessageW(Item(id), WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+}
+
+RECT RemoteDialog::Rect() const {
+    RECT rect{};
+    GetWindowRect(m_window, &rect);
+    return rect;
+}
+
+HWND RemoteDialog::Focus() const {
+    // While activation moves between windows (a message box just closed) the
+    // thread briefly has no focus.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    const DWORD thread = GetWindowThreadProcessId(m_window, nullptr);
+    WaitUntil([&] { return GetGUIThreadInfo(thread, &info) && info.hwndFocus; }, 2000);
+    return info.hwndFocus;
+}
+
+void RemoteDialog::Settle() const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
+}
+
+bool RemoteDialog::WaitClosed() const {
+    return WaitUntil([&] { return !IsWindow(m_window); }, 10000);
+}
