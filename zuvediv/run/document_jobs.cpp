@@ -5,6 +5,7 @@
 
 #include "documents/poppler_warmup.h"
 #include "workers/isolated_runner.h"
+#include "workers/memory_limit.h"
 
 namespace zuvediv {
 namespace {
@@ -24,6 +25,7 @@ RunnerLimits runner_limits(const Options& o) {
     RunnerLimits limits;
     limits.workers = o.workers > 0 ? o.workers : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     limits.time_limit = std::chrono::seconds(o.time_limit_seconds);
+    limits.memory_cap = worker_memory_cap(limits.workers, physical_memory_bytes());
     return limits;
 }
 

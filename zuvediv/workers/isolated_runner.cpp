@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 #include "common/little_endian.h"
+#include "workers/memory_limit.h"
 #include "workers/result_wire.h"
 
 namespace zuvediv {
@@ -45,6 +47,8 @@ DocumentResult skipped(std::string reason) {
 DocumentResult guarded_work(const DocumentWork& work, size_t index) {
     try {
         return work(index);
+    } catch (const std::bad_alloc&) {
+        return skipped(kOutOfMemory);
     } catch (const std::exception& e) {
         return skipped(std::string("内部エラー: ") + e.what());
     } catch (...) {
@@ -77,10 +81,7 @@ bool read_exact(int fd, char* buffer, size_t size) {
 [[noreturn]] void worker_loop(int command_fd, int result_fd, const DocumentWork& work) {
     char command[4];
     while (read_exact(command_fd, command, sizeof command)) {
-        const std::string payload = encode_result(guarded_work(work, ReadLittleEndian(command, 4)));
-        std::string message;
-        AppendLittleEndian32(message, static_cast<uint32_t>(payload.size()));
-        if (!write_all(result_fd, message + payload)) break;
+        if (!write_all(result_fd, framed_result(guarded_work(work, ReadLittleEndian(command, 4))))) break;
     }
     // Skip destructors and atexit handlers of the copied parent state.
     _exit(0);
@@ -91,7 +92,7 @@ void close_fd(int& fd) {
     fd = -1;
 }
 
-bool spawn(Worker& worker, std::vector<Worker>& all, const DocumentWork& work) {
+bool spawn(Worker& worker, std::vector<Worker>& all, const DocumentWork& work, size_t memory_cap) {
     int command[2], result[2];
     if (::pipe(command) != 0) return false;
     if (::pipe(result) != 0) {
@@ -113,6 +114,7 @@ bool spawn(Worker& worker, std::vector<Worker>& all, const DocumentWork& work) {
         }
         ::close(command[1]);
         ::close(result[0]);
+        limit_worker_memory(memory_cap, result[1]);
         worker_loop(command[0], result[1], work);
     }
     ::close(command[0]);
@@ -151,7 +153,9 @@ bool receive(Worker& worker, const DocumentDone& done) {
             auto result = decode_result(worker.received.substr(4, length));
             worker.received.erase(0, 4 + length);
             worker.busy = false;
+            const bool spent = result && result->reason == kOutOfMemory;  // its heap is the document's
             done(worker.index, result ? std::move(*result) : skipped("内部エラー (結果が壊れています)"));
+            if (spent) retire(worker, true);
         }
     }
     return true;
@@ -184,7 +188,7 @@ private:
     void hand_out_documents() {
         for (Worker& w : workers_) {
             if (w.busy || next_ >= count_) continue;
-            if (w.pid < 0 && !spawn(w, workers_, work_)) {
+            if (w.pid < 0 && !spawn(w, workers_, work_, limits_.memory_cap)) {
                 done_(next_, guarded_work(work_, next_));  // no process to spare: run here
                 ++next_;
                 continue;

@@ -15,6 +15,7 @@ namespace zuvediv {
 struct RunnerLimits {
     int workers = 1;
     std::chrono::milliseconds time_limit{60000};
+    size_t memory_cap = 0;  // bytes a worker may allocate; 0: no limit
 };
 
 using DocumentWork = std::function<DocumentResult(size_t index)>;

@@ -58,6 +58,12 @@ std::string encode_result(const DocumentResult& result) {
     return out;
 }
 
+std::string framed_result(const DocumentResult& result) {
+    std::string framed;
+    put(framed, encode_result(result));
+    return framed;
+}
+
 std::optional<DocumentResult> decode_result(const std::string& bytes) {
     Reader in(bytes);
     DocumentResult result;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include <fcntl.h>
@@ -10,7 +12,12 @@
 #include <unistd.h>
 
 #include "workers/isolated_runner.h"
+#include "workers/memory_limit.h"
 #include "workers/result_wire.h"
+
+// A failed allocation returns null, as without the sanitizer, instead of
+// ending the test process.
+extern "C" const char* __asan_default_options() { return "allocator_may_return_null=1"; }
 
 namespace zuvediv {
 namespace {
@@ -72,6 +79,39 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
         {5, "内部エラー: boom"}, {6, "読み取り中に異常終了しました (PDF が壊れている可能性があります)"}};
     for (const auto& [i, reason] : skipped)
         EXPECT_EQ(encode_result(results.at(i).value_or(DocumentResult{})), encode_result({DocumentStatus::skipped, reason, 0, {}, {}})) << i;
+}
+
+// Poppler aborts when an allocation fails. One block over the cap, since
+// the sanitizer dies outright when its own bookkeeping finds no memory.
+void allocate_or_abort(size_t bytes) {
+    void* block = std::malloc(bytes);
+    if (!block) std::abort();
+    std::free(block);
+}
+
+TEST(IsolatedRunner, MemoryCapCostsOnlyTheDocumentThatHitsIt) {
+    std::vector<DocumentResult> results(4);
+    const RunnerLimits limits{1, std::chrono::seconds(20), size_t{256} << 20};
+    run_isolated(
+        results.size(), limits,
+        [](size_t index) {
+            if (index == 0) allocate_or_abort(size_t{320} << 20);
+            if (index == 1) throw std::bad_alloc();  // the sanitizer's new dies instead of throwing
+            if (index == 3) std::vector<char> within_cap(size_t{128} << 20, 'x');
+            return sample(index);
+        },
+        [&](size_t index, DocumentResult r) { results.at(index) = std::move(r); });
+    for (size_t i : {0u, 1u}) EXPECT_EQ(results[i].reason, kOutOfMemory) << i;
+    for (size_t i : {2u, 3u}) EXPECT_EQ(encode_result(results[i]), encode_result(sample(i))) << i;
+}
+
+TEST(MemoryLimit, CapIsOneGibibyteOrHalfTheMemoryShared) {
+    const size_t GiB = size_t{1} << 30;
+    const std::tuple<int, size_t, size_t> cases[] = {
+        {1, 64 * GiB, GiB}, {8, 16 * GiB, GiB}, {16, 16 * GiB, GiB / 2}, {3, 3 * GiB, GiB / 2}, {0, GiB, GiB / 2},
+        {4, 0, GiB},  // memory unknown
+    };
+    for (const auto& [workers, physical, cap] : cases) EXPECT_EQ(worker_memory_cap(workers, physical), cap) << workers;
 }
 
 }  // namespace
