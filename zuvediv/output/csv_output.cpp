@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace zuvediv {
@@ -71,9 +72,19 @@ std::string AtomicFile::open(const std::string& path) {
     path_ = path;
     temporary_ = path + ".tmp" + std::to_string(::getpid());
     write_failed_ = false;
-    file_ = std::fopen(temporary_.c_str(), "wb");
+    // Unnamed where the file system allows: a run killed half-way leaves nothing.
+    const std::string folder = std::filesystem::u8path(path).parent_path().u8string();
+    const int unnamed = ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    unnamed_ = unnamed >= 0;
+    file_ = unnamed_ ? ::fdopen(unnamed, "wb") : std::fopen(temporary_.c_str(), "wb");
     if (!file_) return std::strerror(errno);
     return "";
+}
+
+bool AtomicFile::name_temporary() {
+    if (!unnamed_) return true;
+    const std::string self = "/proc/self/fd/" + std::to_string(::fileno(file_));
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary_.c_str(), AT_SYMLINK_FOLLOW) == 0;
 }
 
 bool AtomicFile::write(std::string_view bytes) {
@@ -85,7 +96,7 @@ bool AtomicFile::write(std::string_view bytes) {
 std::string AtomicFile::commit() {
     if (!file_) return "開かれていません";
     std::string error;
-    if (write_failed_ || std::fflush(file_) != 0) error = std::strerror(errno ? errno : EIO);
+    if (write_failed_ || std::fflush(file_) != 0 || !name_temporary()) error = std::strerror(errno ? errno : EIO);
     if (std::fclose(file_) != 0 && error.empty()) error = std::strerror(errno);
     file_ = nullptr;
     if (error.empty()) {

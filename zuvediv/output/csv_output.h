@@ -47,7 +47,9 @@ public:
 
 private:
     void discard();
+    bool name_temporary();
     std::FILE* file_ = nullptr;
+    bool unnamed_ = false;  // no name until commit
     std::string path_;
     std::string temporary_;
     bool write_failed_ = false;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "command_line/wine_path.h"
+#include "run/stop_on_bridge_exit.h"
 
 namespace zuvediv {
 namespace {
@@ -25,6 +26,7 @@ BridgeStatus::BridgeStatus() {
     path_ = mapped.path;
     dup2(STDOUT_FILENO, STDERR_FILENO);
     write_line(path_, "pid " + std::to_string(getpid()) + "\n");
+    stop_when_bridge_ends(STDIN_FILENO);
 }
 
 void BridgeStatus::finish(int exit_code) {

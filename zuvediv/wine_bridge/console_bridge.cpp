@@ -5,6 +5,7 @@
 // to wait on, and passes it only the unix file behind its standard output;
 // so the tool writes into a temporary file that we follow, and reports its
 // pid and exit status in a second file (see the tool's bridge_status.h).
+#include <winsock2.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -107,6 +108,34 @@ void Report(const std::wstring& message) {
         fwprintf(stderr, L"%ls", message.c_str());
 }
 
+// A connected pair of loopback sockets. Wine hands the tool the unix socket
+// behind the end given as its standard input; we hold the other end, which
+// closes when we end in any way (console closed, Ctrl+C, killed), and the
+// tool stops at that end of file. Wine's pipes have no unix side to hand on.
+struct Lifeline {
+    SOCKET ours = INVALID_SOCKET;
+    SOCKET tools = INVALID_SOCKET;
+};
+
+Lifeline MakeLifeline() {
+    Lifeline pair;
+    WSADATA data;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return pair;
+    const SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int size = sizeof address;
+    if (listener != INVALID_SOCKET && bind(listener, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
+        getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) == 0 && listen(listener, 1) == 0) {
+        pair.ours = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        if (connect(pair.ours, reinterpret_cast<sockaddr*>(&address), size) == 0)
+            pair.tools = accept(listener, nullptr, nullptr);
+    }
+    if (listener != INVALID_SOCKET) closesocket(listener);
+    return pair;
+}
+
 std::wstring TempFile(const wchar_t* prefix) {
     wchar_t folder[MAX_PATH] = {}, file[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
@@ -130,7 +159,9 @@ int wmain() {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    const Lifeline lifeline = MakeLifeline();
+    startup.hStdInput = lifeline.tools != INVALID_SOCKET ? reinterpret_cast<HANDLE>(lifeline.tools)
+                                                         : GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = writer;
     startup.hStdError = writer;
     const std::wstring tool = NativeToolPath();
@@ -141,6 +172,7 @@ int wmain() {
     const BOOL started =
         CreateProcessW(tool.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(writer);
+    if (lifeline.tools != INVALID_SOCKET) closesocket(lifeline.tools);  // the tool's copy must be the only one
     if (!started) {
         Report(L"Zuvediv: 検索ツール " + tool + L" を起動できません (エラー " + std::to_wstring(GetLastError()) + L")\r\n");
         CloseHandle(reader);
