@@ -3,13 +3,36 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <string_view>
+#include <optional>
+
+#include "documents/password_prep.h"
 
 namespace zuvediv {
 namespace {
 
-// Readers accept the header anywhere in the first kilobyte.
+// A file claims to be a PDF with "%PDF" in its first kilobyte, where readers look for the header.
 constexpr size_t kHeaderWindow = 1024;
+
+// The first kilobyte, or false and the system's reason.
+bool read_head(const std::string& path, std::string& head, std::string& error) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        error = std::strerror(errno);
+        return false;
+    }
+    head.resize(kHeaderWindow);
+    head.resize(std::fread(&head[0], 1, head.size(), file));
+    const bool read_error = std::ferror(file) != 0;
+    const int read_errno = errno;
+    std::fclose(file);
+    if (read_error) error = std::strerror(read_errno);
+    return !read_error;
+}
+
+// The password may be either the user or the owner password.
+std::unique_ptr<poppler::document> load(const std::string& path, const std::string& password) {
+    return std::unique_ptr<poppler::document>(poppler::document::load_from_file(path, password, password));
+}
 
 }  // namespace
 
@@ -27,35 +50,25 @@ std::string describe(OpenFailure failure) {
 
 OpenedPdf open_pdf(const std::string& path, const std::string& password) {
     OpenedPdf result;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
+    std::string head;
+    if (!read_head(path, head, result.detail)) {
         result.failure = OpenFailure::unreadable;
-        result.detail = std::strerror(errno);
         return result;
     }
-    char head[kHeaderWindow];
-    const size_t got = std::fread(head, 1, sizeof head, file);
-    const bool read_error = std::ferror(file) != 0;
-    const int read_errno = errno;
-    std::fclose(file);
-    if (read_error) {
-        result.failure = OpenFailure::unreadable;
-        result.detail = std::strerror(read_errno);
-        return result;
-    }
-    if (std::string_view(head, got).find("%PDF-") == std::string_view::npos) {
-        result.failure = OpenFailure::not_pdf;
-        return result;
-    }
-    // The password may be either the user or the owner password.
-    result.document.reset(poppler::document::load_from_file(path, password, password));
+    // Poppler reads many files whose first line is damaged: what it reads
+    // is searched, and only a file that neither it can open nor claims to
+    // be a PDF is not one.
+    result.document = load(path, password);
     if (!result.document) {
-        result.failure = OpenFailure::damaged;
+        result.failure = head.find("%PDF") == std::string::npos ? OpenFailure::not_pdf : OpenFailure::damaged;
         return result;
     }
     // unlock() reports success on failure in this poppler, and
     // is_encrypted() is false while locked: is_locked() is the one to trust.
     if (result.document->is_locked()) {
+        if (const std::optional<std::string> prepared = sasl_prepared(password)) result.document = load(path, *prepared);
+    }
+    if (!result.document || result.document->is_locked()) {
         result.failure = password.empty() ? OpenFailure::needs_password : OpenFailure::wrong_password;
         result.document.reset();
     }
