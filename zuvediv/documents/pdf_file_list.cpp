@@ -1,36 +1,30 @@
 #include "documents/pdf_file_list.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
+
+#include "documents/folder_walk.h"
+#include "documents/readable_name.h"
 
 namespace zuvediv {
 
 namespace fs = std::filesystem;
 
-bool has_pdf_extension(const std::string& name) {
-    if (name.size() < 5) return false;  // needs a name before ".pdf"
-    std::string ext = name.substr(name.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    return ext == ".pdf";
-}
-
 namespace {
+
+std::string relative_folder(const fs::path& folder, const fs::path& root) {
+    const fs::path relative = folder.lexically_relative(root);
+    return relative == "." ? "" : readable_name(relative.generic_string());
+}
 
 PdfFile describe_file(const fs::path& path, const fs::path& root) {
     PdfFile file;
-    file.path = path.u8string();
-    file.name = path.filename().u8string();
+    file.path = path.string();
+    file.name = readable_name(path.filename().string());
     file.stem = file.name.substr(0, file.name.size() - 4);
-    const fs::path relative = path.parent_path().lexically_relative(root);
-    file.relative_folder = relative == "." ? "" : relative.generic_u8string();
+    file.relative_folder = relative_folder(path.parent_path(), root);
     return file;
-}
-
-bool is_regular(const fs::directory_entry& entry) {
-    std::error_code ec;
-    return entry.is_regular_file(ec);
 }
 
 }  // namespace
@@ -56,24 +50,17 @@ PdfListing list_pdf_files(const std::string& input, bool recursive) {
         return listing;
     }
     listing.root_folder = input;
-    std::vector<fs::path> found;
-    const auto options = fs::directory_options::skip_permission_denied;
-    if (recursive) {
-        for (fs::recursive_directory_iterator it(path, options, ec), end; !ec && it != end; it.increment(ec)) {
-            if (is_regular(*it) && has_pdf_extension(it->path().filename().u8string())) found.push_back(it->path());
+    FolderWalk walk = walk_folder(path, recursive);
+    for (const UnreadableFolder& folder : walk.unreadable) {
+        if (folder.path == path) {
+            listing.error = "フォルダを読めません: " + input + " (" + folder.reason + ")";
+            return listing;
         }
-    } else {
-        for (fs::directory_iterator it(path, options, ec), end; !ec && it != end; it.increment(ec)) {
-            if (is_regular(*it) && has_pdf_extension(it->path().filename().u8string())) found.push_back(it->path());
-        }
-    }
-    if (ec) {
-        listing.error = "フォルダを読めません: " + input + " (" + ec.message() + ")";
-        return listing;
+        listing.unreadable_folders.push_back({relative_folder(folder.path, path), folder.reason});
     }
     // Folder by folder, component-wise, so a folder's files stay together.
-    std::sort(found.begin(), found.end());
-    for (const fs::path& p : found) listing.files.push_back(describe_file(p, path));
+    std::sort(walk.files.begin(), walk.files.end());
+    for (const fs::path& p : walk.files) listing.files.push_back(describe_file(p, path));
     return listing;
 }
 

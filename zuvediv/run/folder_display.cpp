@@ -17,16 +17,17 @@ std::string with_separator(std::string relative, char separator) {
 
 }  // namespace
 
+std::string FolderDisplay::relative(const std::string& path) const { return with_separator(path, separator); }
+
 std::string FolderDisplay::folder_of(const PdfFile& file) const {
     if (file.relative_folder.empty()) return root;
-    const std::string relative = with_separator(file.relative_folder, separator);
-    if (!root.empty() && root.back() == separator) return root + relative;
-    return root + separator + relative;
+    if (!root.empty() && root.back() == separator) return root + relative(file.relative_folder);
+    return root + separator + relative(file.relative_folder);
 }
 
 std::string FolderDisplay::relative_path_of(const PdfFile& file) const {
     if (file.relative_folder.empty()) return file.name;
-    return with_separator(file.relative_folder, separator) + separator + file.name;
+    return relative(file.relative_folder) + separator + file.name;
 }
 
 FolderDisplay make_display(const std::string& input_as_given, bool input_is_file) {

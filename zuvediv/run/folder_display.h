@@ -15,6 +15,8 @@ struct FolderDisplay {
 
     std::string folder_of(const PdfFile& file) const;
     std::string relative_path_of(const PdfFile& file) const;
+    // A '/'-separated path below the root, with the caller's separator.
+    std::string relative(const std::string& path) const;
 };
 
 FolderDisplay make_display(const std::string& input_as_given, bool input_is_file);

@@ -7,6 +7,8 @@ namespace zuvediv {
 ResultReporter::ResultReporter(const DocumentList& documents, CsvSink& csv, bool verbose)
     : documents_(documents), csv_(csv), verbose_(verbose), results_(documents.listing.files.size()) {
     totals_.files = results_.size();
+    for (const SkippedFolder& folder : documents.listing.unreadable_folders)
+        totals_.skipped.push_back(documents.display.relative(folder.relative_folder) + ": フォルダを読めません (" + folder.reason + ")");
 }
 
 void ResultReporter::accept(size_t index, DocumentResult result) {
