@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <set>
-#include <system_error>
 #include <utility>
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 namespace zuvediv {
@@ -41,18 +43,29 @@ public:
 
 private:
     void read_folder(const fs::path& folder, std::vector<fs::path>& pending) {
-        std::error_code ec;
-        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-            // stat follows links and opens nothing
+        DIR* dir = ::opendir(folder.c_str());
+        if (!dir) {
+            result_.unreadable.push_back({folder, std::strerror(errno)});
+            return;
+        }
+        for (;;) {
+            errno = 0;
+            const dirent* entry = ::readdir(dir);
+            if (!entry) break;
+            const std::string name = entry->d_name;
+            // Relative to the open folder: follows links, opens nothing, and
+            // works below paths too long to name.
             struct stat info {};
-            if (::stat(it->path().c_str(), &info) != 0) continue;
-            if (S_ISREG(info.st_mode) && has_pdf_extension(it->path().filename().string())) {
-                result_.files.push_back(it->path());
+            if (name == "." || name == ".." || ::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0) continue;
+            const fs::path path = folder / name;
+            if (S_ISREG(info.st_mode) && has_pdf_extension(name)) {
+                result_.files.push_back(path);  // named by its reader if too long to open
             } else if (S_ISDIR(info.st_mode) && recursive_ && seen_.insert({info.st_dev, info.st_ino}).second) {
-                pending.push_back(it->path());
+                pending.push_back(path);  // one too long to open is named when read
             }
         }
-        if (ec) result_.unreadable.push_back({folder, ec.message()});
+        if (errno != 0) result_.unreadable.push_back({folder, std::strerror(errno)});
+        ::closedir(dir);
     }
 
     const bool recursive_;
