@@ -68,11 +68,12 @@ static std::string quoted(const std::string& text) {
     return out + "'";
 }
 
-ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env) {
+ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
+                        const std::string& binary) {
     const ScratchDir dir;
     std::string command = "env";
     for (const auto& [name, value] : env) command += " " + quoted(name + "=" + value);
-    command += " " + quoted(ZUVEDIV_BINARY);
+    command += " " + quoted(binary);
     for (const std::string& arg : args) command += " " + quoted(arg);
     const int status = std::system((command + " >" + quoted(dir / "out") + " 2>" + quoted(dir / "err")).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), read_file(dir / "out"), read_file(dir / "err")};

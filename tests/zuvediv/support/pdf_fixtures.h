@@ -41,7 +41,8 @@ struct ToolRun {
     int exit_code = -1;
     std::string out, err;
 };
-ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {});
+ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {},
+                        const std::string& binary = ZUVEDIV_BINARY);
 std::string read_file(const fs::path& path);
 void write_file(const fs::path& path, const std::string& bytes);
 

@@ -1,0 +1,177 @@
+// A bounded robustness pass: a few hundred damaged variants of the test
+// documents, drawn with a fixed seed, plus a decompression bomb and a huge
+// image. The run must end in time with 0, 1 or 2, report every document as
+// searched or skipped with a reason, and leave no worker behind.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include <zlib.h>
+
+#include "support/pdf_fixtures.h"
+
+namespace zuvediv_test {
+namespace {
+
+using Mutation = std::string (*)(std::string, std::mt19937&);
+
+size_t random_below(std::mt19937& random, size_t bound) {
+    return std::uniform_int_distribution<size_t>(0, bound - 1)(random);
+}
+
+std::string flip_bytes(std::string pdf, std::mt19937& random) {
+    for (size_t n = 1 + random_below(random, 16); n > 0; --n) pdf[random_below(random, pdf.size())] = static_cast<char>(random());
+    return pdf;
+}
+
+std::string truncate(std::string pdf, std::mt19937& random) { return pdf.substr(0, random_below(random, pdf.size())); }
+
+// Garbage over `length` bytes somewhere after a random occurrence of the keyword.
+std::string damage_after(std::string pdf, std::mt19937& random, const std::string& keyword, size_t length) {
+    std::vector<size_t> found;
+    for (size_t at = pdf.find(keyword); at != std::string::npos; at = pdf.find(keyword, at + 1)) found.push_back(at);
+    if (found.empty()) return flip_bytes(std::move(pdf), random);
+    const size_t start = found[random_below(random, found.size())] + keyword.size() + random_below(random, length);
+    for (size_t i = start; i < std::min(pdf.size(), start + 1 + random_below(random, 8)); ++i) pdf[i] = static_cast<char>(random());
+    return pdf;
+}
+
+std::string damage_xref(std::string pdf, std::mt19937& random) { return damage_after(std::move(pdf), random, "xref", 40); }
+std::string damage_stream(std::string pdf, std::mt19937& random) { return damage_after(std::move(pdf), random, "stream\n", 300); }
+
+std::string deflated(const std::string& head, size_t filler_bytes, const std::string& tail) {
+    z_stream z{};
+    deflateInit(&z, 1);
+    std::string out(deflateBound(&z, filler_bytes + head.size() + tail.size()), '\0');
+    z.next_out = reinterpret_cast<Bytef*>(&out[0]);
+    z.avail_out = static_cast<uInt>(out.size());
+    const std::string filler(1 << 20, 'A');
+    auto feed = [&](const std::string& bytes, int flush) {
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
+        z.avail_in = static_cast<uInt>(bytes.size());
+        deflate(&z, flush);
+    };
+    feed(head, Z_NO_FLUSH);
+    for (size_t done = 0; done < filler_bytes; done += filler.size()) feed(filler, Z_NO_FLUSH);
+    feed(tail, Z_FINISH);
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    return out;
+}
+
+// One page, its content stream and its resources, as a PDF with a valid xref.
+std::string one_page_pdf(const std::string& content_stream, const std::string& resources) {
+    const std::vector<std::string> objects = {
+        "<</Type/Catalog/Pages 2 0 R>>", "<</Type/Pages/Kids[3 0 R]/Count 1>>",
+        "<</Type/Page/Parent 2 0 R/MediaBox[0 0 200 200]/Resources<<" + resources + ">>/Contents 4 0 R>>",
+        content_stream};
+    std::string pdf = "%PDF-1.4\n";
+    std::vector<size_t> offsets;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(pdf.size());
+        pdf += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const size_t xref = pdf.size();
+    pdf += "xref\n0 5\n0000000000 65535 f \n";
+    for (size_t offset : offsets) {
+        const std::string number = std::to_string(offset);
+        pdf += std::string(10 - number.size(), '0') + number + " 00000 n \n";
+    }
+    return pdf + "trailer\n<</Size 5/Root 1 0 R>>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+}
+
+std::string flate_stream(const std::string& data, const std::string& extra = "") {
+    return "<</Length " + std::to_string(data.size()) + "/Filter/FlateDecode" + extra + ">>\nstream\n" + data + "\nendstream";
+}
+
+// A string of 600 MB behind 3 MB: its reader outgrows any worker's cap.
+std::string deflate_bomb() {
+    return one_page_pdf(flate_stream(deflated("BT /F1 12 Tf 10 30 Td (invoice ", size_t{600} << 20, ") Tj ET")),
+                        "/Font<</F1<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>>>");
+}
+
+// A page with a hit, so that it is drawn, and an image of 60000 × 60000 pixels.
+std::string huge_image() {
+    const std::string image = flate_stream(deflated("", 1 << 20, ""), "/Type/XObject/Subtype/Image/Width 60000/Height 60000"
+                                                                      "/ColorSpace/DeviceRGB/BitsPerComponent 8");
+    std::string pdf = one_page_pdf(flate_stream(deflated("BT /F1 12 Tf 10 30 Td (invoice) Tj ET q 200 0 0 200 0 0 cm /Im1 Do Q", 0, "")),
+                                   "/Font<</F1<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>>>/XObject<</Im1 5 0 R>>");
+    // The image as object 5, appended with its own xref section.
+    const size_t at = pdf.size(), previous = std::stoul(pdf.substr(pdf.rfind("startxref\n") + 10));
+    pdf += "5 0 obj\n" + image + "\nendobj\n";
+    const std::string offset = std::to_string(at);
+    const size_t xref = pdf.size();
+    return pdf + "xref\n5 1\n" + std::string(10 - offset.size(), '0') + offset + " 00000 n \ntrailer\n<</Size 6/Root 1 0 R/Prev " +
+           std::to_string(previous) + ">>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+}
+
+bool live_process_mentions(const std::string& text) {
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        const std::string stat = read_file(entry.path() / "stat");
+        const size_t state = stat.rfind(") ");
+        if (state != std::string::npos && stat[state + 2] != 'Z' && read_file(entry.path() / "cmdline").find(text) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+TEST(MutationPass, EveryVariantIsSearchedOrNamedInTimeAndNoWorkerStays) {
+    const ScratchDir dir;
+    const fs::path variants = dir.path() / "variants";
+    fs::create_directories(variants);
+    std::vector<fs::path> sources{fixtures().mixed, fixtures().docs / "formula.pdf", fixtures().deeper, fixtures().secret};
+    for (const auto& entry : fs::recursive_directory_iterator(ZUVEDIV_SAMPLES_DIR))
+        if (entry.path().extension() == ".pdf") sources.push_back(entry.path());
+    const std::pair<Mutation, int> mutations[] = {{flip_bytes, 12}, {truncate, 8}, {damage_xref, 4}, {damage_stream, 12}};
+    std::mt19937 random(13);
+    size_t made = 0;
+    for (const fs::path& source : sources) {
+        const std::string original = read_file(source);
+        for (const auto& [mutate, count] : mutations)
+            for (int i = 0; i < count; ++i) write_file(variants / (std::to_string(made++) + ".pdf"), mutate(original, random));
+    }
+    write_file(variants / "bomb.pdf", deflate_bomb());
+    write_file(variants / "huge_image.pdf", huge_image());
+    made += 2;
+
+    const auto started = std::chrono::steady_clock::now();
+    // The shipped build: the sanitizer ends a process whose allocation fails
+    // instead of failing the allocation, so only this one meets the cap as users do.
+    const ToolRun run = run_tool_binary({"-v", "-j", "2", "-t", "10", "-m", "-r", "36", "-O", dir / "images", "-p",
+                                         kUserPassword, "invoice", variants.string()},
+                                        {}, ZUVEDIV_SHIPPED_BINARY);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_TRUE(run.exit_code >= 0 && run.exit_code <= 2) << run.exit_code << run.err;
+    EXPECT_LT(seconds, 120.0);
+    EXPECT_FALSE(live_process_mentions(variants.string())) << "a worker stayed";
+    std::map<std::string, size_t> outcomes;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] != '[') continue;
+        const size_t skip = line.find(" スキップ: ");
+        if (skip != std::string::npos) {
+            ++outcomes[line.substr(skip + 1, line.find(" (", skip + 15) - skip - 1)];
+        } else if (line.find(" 該当 ") != std::string::npos) {
+            ++outcomes["searched"];
+        } else {
+            ADD_FAILURE() << line;
+        }
+        if (line.find("bomb.pdf") != std::string::npos) {
+            EXPECT_NE(line.find("スキップ: メモリー不足"), std::string::npos) << line;
+        }
+    }
+    size_t reported = 0;
+    std::cout << made << " variants, " << seconds << " s, exit " << run.exit_code << "\n";
+    for (const auto& [outcome, count] : outcomes) {
+        std::cout << "  " << outcome << ": " << count << "\n";
+        reported += count;
+    }
+    EXPECT_EQ(reported, made) << run.out;
+}
+
+}  // namespace
+}  // namespace zuvediv_test
