@@ -136,6 +136,29 @@ Lifeline MakeLifeline() {
     return pair;
 }
 
+// Starts the native tool with our arguments, writing into output; 0 or the error.
+DWORD StartTool(const std::wstring& tool, HANDLE output) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    const Lifeline lifeline = MakeLifeline();
+    startup.hStdInput = lifeline.tools != INVALID_SOCKET ? reinterpret_cast<HANDLE>(lifeline.tools)
+                                                         : GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = output;
+    startup.hStdError = output;
+    std::wstring line = L"\"" + tool + L"\"" + ArgumentsTail(GetCommandLineW());
+    std::vector<wchar_t> buffer(line.begin(), line.end());
+    buffer.push_back(L'\0');
+    PROCESS_INFORMATION process{};
+    const BOOL started =
+        CreateProcessW(tool.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    const DWORD error = started ? 0 : GetLastError();
+    if (lifeline.tools != INVALID_SOCKET) closesocket(lifeline.tools);  // the tool's copy must be the only one
+    if (process.hProcess) CloseHandle(process.hProcess);
+    if (process.hThread) CloseHandle(process.hThread);
+    return error;
+}
+
 std::wstring TempFile(const wchar_t* prefix) {
     wchar_t folder[MAX_PATH] = {}, file[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, folder);
@@ -156,31 +179,15 @@ int wmain() {
     if (writer == INVALID_HANDLE_VALUE || reader == INVALID_HANDLE_VALUE) return 2;
     SetEnvironmentVariableW(L"ZUVEDIV_STATUS_FILE", statusPath.c_str());
 
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    const Lifeline lifeline = MakeLifeline();
-    startup.hStdInput = lifeline.tools != INVALID_SOCKET ? reinterpret_cast<HANDLE>(lifeline.tools)
-                                                         : GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = writer;
-    startup.hStdError = writer;
     const std::wstring tool = NativeToolPath();
-    std::wstring line = L"\"" + tool + L"\"" + ArgumentsTail(GetCommandLineW());
-    std::vector<wchar_t> buffer(line.begin(), line.end());
-    buffer.push_back(L'\0');
-    PROCESS_INFORMATION process{};
-    const BOOL started =
-        CreateProcessW(tool.c_str(), buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    const DWORD startError = StartTool(tool, writer);
     CloseHandle(writer);
-    if (lifeline.tools != INVALID_SOCKET) closesocket(lifeline.tools);  // the tool's copy must be the only one
-    if (!started) {
-        Report(L"Zuvediv: 検索ツール " + tool + L" を起動できません (エラー " + std::to_wstring(GetLastError()) + L")\r\n");
+    if (startError != 0) {
+        Report(L"Zuvediv: 検索ツール " + tool + L" を起動できません (エラー " + std::to_wstring(startError) + L")\r\n");
         CloseHandle(reader);
         DeleteFileW(statusPath.c_str());
         return 2;
     }
-    if (process.hProcess) CloseHandle(process.hProcess);
-    if (process.hThread) CloseHandle(process.hThread);
 
     Output out(STD_OUTPUT_HANDLE);
     char chunk[4096];
