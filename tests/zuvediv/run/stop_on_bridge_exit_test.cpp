@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <thread>
 
 #include <fcntl.h>
@@ -50,21 +49,6 @@ size_t file_count(const fs::path& folder) {
     return count;
 }
 
-// Killed workers may wait a while as zombies for init to reap them.
-bool group_has_live_process(pid_t group) {
-    for (const auto& entry : fs::directory_iterator("/proc")) {
-        const std::string stat = read_file(entry.path() / "stat");
-        const size_t after_name = stat.rfind(") ");
-        if (after_name == std::string::npos) continue;
-        char state = 0;
-        int parent = 0, process_group = 0;
-        if (std::sscanf(stat.c_str() + after_name + 2, "%c %d %d", &state, &parent, &process_group) == 3 &&
-            process_group == group && state != 'Z')
-            return true;
-    }
-    return false;
-}
-
 template <typename Condition>
 bool within(std::chrono::milliseconds limit, Condition condition) {
     const auto deadline = std::chrono::steady_clock::now() + limit;
@@ -94,7 +78,7 @@ TEST(StopOnBridgeExit, ToolAndWorkersEndWithTheBridgeAndWriteNothingAfter) {
     int status = 0;
     const bool ended = within(1s, [&] { return waitpid(tool, &status, WNOHANG) == tool; });
     if (!ended) kill(-tool, SIGKILL), waitpid(tool, &status, 0);
-    const bool workers_gone = within(1s, [&] { return !group_has_live_process(tool); });
+    const bool workers_gone = within(1s, [&] { return !any_live_process([&](int group, const std::string&) { return group == tool; }); });
     const size_t files_at_stop = file_count(dir.path() / "out");
     std::this_thread::sleep_for(500ms);
     EXPECT_TRUE(imaging) << "the search ran";
