@@ -15,15 +15,20 @@ constexpr size_t kBatchBytes = size_t{4} << 20;
 
 struct ProcessConnection {
     pid_t owner = 0;
+    std::string file;
     bool failed = false;
     std::unique_ptr<SqliteDb> db;
 };
 
 // This process's connection, opened on first use; null once it failed. A
-// copy inherited from the parent is never used, and never closed here.
+// copy inherited from the parent is left alone: never used, never closed.
 SqliteDb* process_connection(const std::string& file) {
     static ProcessConnection* connection = nullptr;
-    if (!connection || connection->owner != ::getpid()) connection = new ProcessConnection{::getpid(), false, nullptr};
+    if (connection && connection->owner == ::getpid() && connection->file != file) {
+        delete connection;
+        connection = nullptr;
+    }
+    if (!connection || connection->owner != ::getpid()) connection = new ProcessConnection{::getpid(), file, false, nullptr};
     if (connection->failed) return nullptr;
     if (!connection->db) {
         try {
