@@ -1,6 +1,8 @@
 #include "cache/cache_database.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <filesystem>
 #include <vector>
 
@@ -46,6 +48,13 @@ void use_wal(SqliteDb& db) {
     mode.run();
 }
 
+void set_up(SqliteDb& db) {
+    db.exec("PRAGMA secure_delete = ON");
+    use_wal(db);
+    db.exec("PRAGMA synchronous = NORMAL");
+    if (format_version(db) != kFormatVersion) rebuild(db);
+}
+
 }  // namespace
 
 std::string default_cache_file() {
@@ -65,11 +74,18 @@ std::unique_ptr<SqliteDb> open_cache_database(const std::string& file) {
     std::error_code ec;
     fs::create_directories(fs::u8path(file).parent_path(), ec);
     auto db = std::make_unique<SqliteDb>(file);
-    db->exec("PRAGMA secure_delete = ON");
-    use_wal(*db);
-    db->exec("PRAGMA synchronous = NORMAL");
-    if (format_version(*db) != kFormatVersion) rebuild(*db);
-    return db;
+    // Two searches that make the database at once: turning on WAL takes a
+    // lock that does not wait for the other, so try again for a while.
+    const auto give_up_at = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (;;) {
+        try {
+            set_up(*db);
+            return db;
+        } catch (const SqliteError& e) {
+            if (!e.busy || std::chrono::steady_clock::now() > give_up_at) throw;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 }  // namespace zuvediv

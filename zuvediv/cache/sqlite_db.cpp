@@ -9,7 +9,8 @@ namespace {
 constexpr int kBusyTimeoutMs = 10000;
 
 [[noreturn]] void fail(sqlite3* db, int code) {
-    throw SqliteError(db ? sqlite3_errmsg(db) : sqlite3_errstr(code));
+    const int primary = code & 0xFF;
+    throw SqliteError(db ? sqlite3_errmsg(db) : sqlite3_errstr(code), primary == SQLITE_BUSY || primary == SQLITE_LOCKED);
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ namespace zuvediv {
 
 class SqliteError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit SqliteError(const std::string& message, bool busy = false) : std::runtime_error(message), busy(busy) {}
+    const bool busy;  // another connection held a lock
 };
 
 class SqliteDb {

