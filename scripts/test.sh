@@ -37,6 +37,7 @@ else
     prefix=$(mktemp -d /tmp/vivevav-wine-XXXXXX)
     trap 'stop_wine; rm -rf "$prefix"; stop_display' EXIT
     prepare_prefix "$prefix"
+    export XDG_CACHE_HOME="$prefix/page-cache"  # the tool's cache goes with the prefix
     log "Wine tests (prefix $prefix, display $DISPLAY)"
     report="$BUILD_MINGW/wine-tests.xml"
     rm -f "$report"

@@ -24,6 +24,7 @@ const std::vector<OptionSpec>& option_table() {
         {"-t", IntegerValue{&Options::time_limit_seconds, 1, 86400}, "秒", "1 文書あたりの制限時間 (既定: 60)"},
         {"-j", IntegerValue{&Options::workers, 1, 256}, "数", "同時に処理する数 (既定: CPU のコア数)"},
         {"-r", IntegerValue{&Options::dpi, 10, 1200}, "dpi", "画像の解像度 (既定: 150)"},
+        {"-N", &Options::no_cache, "", "ページの文字のキャッシュを読みも書きもしない"},
         {"--", EndOfOptions{}, "", "オプションの終わり"},
         {"-h", &Options::show_usage, "", "この説明を表示する"},
     };

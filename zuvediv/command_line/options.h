@@ -28,6 +28,7 @@ struct Options {
     int time_limit_seconds = 60;
     int workers = 0;  // 0: all cores
     int dpi = 150;
+    bool no_cache = false;
     bool show_usage = false;
     std::string phrase;
     std::string input;

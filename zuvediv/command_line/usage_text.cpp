@@ -37,7 +37,10 @@ std::string usage_text() {
         "\n"
         "オプション:\n";
     for (const OptionSpec& option : option_table()) text += option_line(option);
-    return text + "\n終了コード: 0 見つかった / 1 見つからなかった / 2 エラー\n";
+    return text +
+           "\n読んだページの文字は $XDG_CACHE_HOME/zuvediv/ (未設定なら ~/.cache/zuvediv/) に保存し、次の検索に使います。\n"
+           "消すにはこのフォルダを削除します。\n"
+           "\n終了コード: 0 見つかった / 1 見つからなかった / 2 エラー\n";
 }
 
 }  // namespace zuvediv

@@ -1,5 +1,6 @@
 #include "documents/document_search.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -69,10 +70,14 @@ DocumentResult search_document(const std::string& pdf_path, const SearchRequest&
         return result;
     }
     result.pages = pdf.document->pages();
+    // The text of an encrypted document must never reach the disk.
+    const bool keep_text = request.keep_page_text && !pdf.document->is_encrypted();
     for (int index = 0; index < result.pages; ++index) {
+        if (request.only_pages && !std::binary_search(request.only_pages->begin(), request.only_pages->end(), index + 1)) continue;
         std::unique_ptr<poppler::page> page(pdf.document->create_page(index));
         if (!page) continue;
         const PageText text = read_page_text(*page);
+        if (keep_text) request.keep_page_text(index, text.chars);
         const std::vector<PageHit> hits = find_page_hits(text, *request.folder, *request.matcher);
         if (hits.empty()) continue;
         for (const PageHit& hit : hits) result.hits.push_back({index + 1, hit.context});

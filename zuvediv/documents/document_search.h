@@ -1,6 +1,7 @@
 #pragma once
 // Searches one PDF and, if asked, saves framed images of the pages with
 // hits. Runs inside a worker process; the result travels back by value.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ struct DocumentResult {
     int pages = 0;
     std::vector<DocumentHit> hits;
     std::vector<std::string> image_errors;
+    bool from_cache = false;  // matched from stored page text
 };
 
 struct ImageRequest {
@@ -39,6 +41,9 @@ struct SearchRequest {
     const PhraseMatcher* matcher = nullptr;
     std::string password;
     const ImageRequest* images = nullptr;  // null: no images
+    const std::vector<int>* only_pages = nullptr;  // sorted page numbers; null: all
+    // Given each page's text to keep, unless the document is encrypted.
+    std::function<void(int page_index, const std::u32string& chars)> keep_page_text = nullptr;
 };
 
 DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request);

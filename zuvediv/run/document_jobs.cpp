@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "cache/search_cache.h"
 #include "documents/poppler_warmup.h"
 #include "workers/isolated_runner.h"
 #include "workers/memory_limit.h"
@@ -33,22 +34,38 @@ RunnerLimits runner_limits(const Options& o) {
 
 void search_documents(const Options& o, const RunPaths& paths, const SearchTerms& terms, const DocumentList& documents,
                       ResultReporter& reporter) {
-    silence_poppler_messages();
-    warm_up_poppler(o.make_images);
-    const std::optional<ImageRequest> image_base = image_request(o);
     const std::vector<PdfFile>& files = documents.listing.files;
-    auto work = [&](size_t index) {
+    SearchCache cache = SearchCache::for_run(o.no_cache);
+    cache.look_up(files, terms.folder, terms.matcher, o.make_images);
+    for (size_t index = 0; index < files.size(); ++index) {
+        if (std::optional<DocumentResult> stored = cache.take_result(index)) reporter.accept(index, std::move(*stored));
+    }
+    const std::vector<size_t>& to_read = cache.to_read();
+    silence_poppler_messages();
+    if (!to_read.empty()) warm_up_poppler(o.make_images);
+    const std::optional<ImageRequest> image_base = image_request(o);
+    auto work = [&](size_t job) {
+        const size_t index = to_read[job];
         const PdfFile& file = files[index];
         std::optional<ImageRequest> images = image_base;
         if (images) {
             images->folder = (fs::u8path(paths.image_folder) / fs::u8path(file.relative_folder)).u8string();
             images->stem = file.stem;
         }
-        const SearchRequest request{&terms.folder, &terms.matcher, o.password, images ? &*images : nullptr};
-        return search_document(file.path, request);
+        PageTextWriter writer = cache.writer(index);
+        SearchRequest request{&terms.folder, &terms.matcher, o.password, images ? &*images : nullptr};
+        request.only_pages = cache.only_pages(index);
+        if (writer.active()) request.keep_page_text = [&](int page, const std::u32string& chars) { writer.add(page, chars); };
+        DocumentResult result = search_document(file.path, request);
+        writer.finish();
+        return result;
     };
-    run_isolated(files.size(), runner_limits(o), work,
-                 [&](size_t index, DocumentResult result) { reporter.accept(index, std::move(result)); });
+    run_isolated(to_read.size(), runner_limits(o), work, [&](size_t job, DocumentResult result) {
+        cache.read_done(to_read[job], result);
+        reporter.accept(to_read[job], std::move(result));
+    });
+    std::error_code ec;
+    cache.close(fs::is_directory(fs::u8path(paths.input), ec) ? paths.input : "");
     reporter.finish();
 }
 

@@ -41,6 +41,7 @@ void ResultReporter::report(const PdfFile& file, const DocumentResult& result) {
         totals_.skipped.push_back(shown + ": " + result.reason);
     } else {
         ++totals_.searched;
+        totals_.from_cache += result.from_cache ? 1 : 0;
         totals_.pages += static_cast<size_t>(result.pages);
         totals_.hits += result.hits.size();
         csv_.add_hits(documents_.display, file, result);
@@ -52,7 +53,8 @@ void ResultReporter::report(const PdfFile& file, const DocumentResult& result) {
 void ResultReporter::print_progress(const std::string& shown, const DocumentResult& result) const {
     std::string line = "[" + std::to_string(next_to_report_ + 1) + "/" + std::to_string(totals_.files) + "] " + shown;
     line += result.status == DocumentStatus::skipped ? " スキップ: " + result.reason
-                                                     : " 該当 " + std::to_string(result.hits.size()) + " 件";
+                                                     : " 該当 " + std::to_string(result.hits.size()) + " 件" +
+                                                           (result.from_cache ? " (キャッシュ)" : "");
     write_out(line + " (累計 " + std::to_string(totals_.hits) + " 件)\n");
 }
 

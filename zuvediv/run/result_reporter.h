@@ -16,6 +16,7 @@ struct Totals {
     size_t searched = 0;
     size_t pages = 0;
     size_t hits = 0;
+    size_t from_cache = 0;
     std::vector<std::string> skipped;  // "file: reason"
     std::vector<std::string> image_errors;
 };

@@ -55,16 +55,21 @@ std::vector<Box> hit_boxes(const PageText& page, size_t begin, size_t end) {
     return boxes;
 }
 
+std::vector<MatchSpan> find_hit_ranges(const std::u32string& chars, const TextFolder& folder,
+                                       const PhraseMatcher& matcher) {
+    std::vector<MatchSpan> ranges;
+    if (chars.empty()) return ranges;
+    const FoldedText folded = folder.fold(chars);
+    for (const MatchSpan& span : matcher.find_all(folded.chars))
+        ranges.push_back({folded.source_begin[span.begin], folded.source_end[span.end - 1]});
+    return ranges;
+}
+
 std::vector<PageHit> find_page_hits(const PageText& page, const TextFolder& folder,
                                     const PhraseMatcher& matcher) {
     std::vector<PageHit> hits;
-    if (page.chars.empty()) return hits;
-    const FoldedText folded = folder.fold(page.chars);
-    for (const MatchSpan& span : matcher.find_all(folded.chars)) {
-        const size_t begin = folded.source_begin[span.begin];
-        const size_t end = folded.source_end[span.end - 1];
-        hits.push_back({hit_context(page.chars, begin, end), hit_boxes(page, begin, end)});
-    }
+    for (const MatchSpan& range : find_hit_ranges(page.chars, folder, matcher))
+        hits.push_back({hit_context(page.chars, range.begin, range.end), hit_boxes(page, range.begin, range.end)});
     return hits;
 }
 

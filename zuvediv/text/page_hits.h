@@ -17,6 +17,9 @@ struct PageHit {
 
 constexpr size_t kContextChars = 20;
 
+// Hits as ranges [begin, end) of the page's characters.
+std::vector<MatchSpan> find_hit_ranges(const std::u32string& chars, const TextFolder& folder,
+                                       const PhraseMatcher& matcher);
 std::vector<PageHit> find_page_hits(const PageText& page, const TextFolder& folder,
                                     const PhraseMatcher& matcher);
 

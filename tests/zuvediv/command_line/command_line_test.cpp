@@ -65,9 +65,10 @@ TEST(CommandLine, ErrorsNameTheProblem) {
 TEST(UsageText, OneAlignedLinePerOption) {
     const std::string text = usage_text();
     for (const char* line : {"\n  -s            サブフォルダの PDF も検索する\n", "\n  -F 形式       画像の形式: png, jpeg, tiff (既定",
-                             "\n  -p パスワード 暗号化", "\n  -a 2～10      枠の不透明度", "\n  --            オプションの終わり\n  -h  "})
+                             "\n  -p パスワード 暗号化", "\n  -a 2～10      枠の不透明度", "\n  --            オプションの終わり\n  -h  ",
+                             "$XDG_CACHE_HOME/zuvediv/ (未設定なら ~/.cache/zuvediv/)"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 28);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 32);
 }
 
 TEST(WinePath, MapsDriveLettersThroughDosdevices) {

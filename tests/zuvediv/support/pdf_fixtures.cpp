@@ -86,7 +86,8 @@ static std::string quoted(const std::string& text) {
 ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
                         const std::string& binary) {
     const ScratchDir dir;
-    std::string command = "env";
+    // Each run starts from an empty cache of its own unless a test names one.
+    std::string command = "env " + quoted("XDG_CACHE_HOME=" + (dir / "cache"));
     for (const auto& [name, value] : env) command += " " + quoted(name + "=" + value);
     command += " " + quoted(binary);
     for (const std::string& arg : args) command += " " + quoted(arg);

@@ -1,0 +1,121 @@
+// The cache's records: what makes a document count as stored, how the
+// least recently used and the vanished ones go, another format version, and
+// page text that comes back as it went in.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "cache/cache_database.h"
+#include "cache/page_cache.h"
+#include "cache/page_text_codec.h"
+#include "cache/page_text_writer.h"
+#include "cache/search_cache.h"
+#include "support/pdf_fixtures.h"
+
+namespace zuvediv {
+namespace {
+
+using zuvediv_test::ScratchDir;
+namespace fs = std::filesystem;
+
+TEST(PageTextCodec, EveryCodePointComesBackAndCutTextIsRefused) {
+    const std::u32string texts[] = {U"", U"a b\nc", U"請求書 𠮷", std::u32string{0xD800, U'x', 0xDFFF}, std::u32string(3, U'\0')};
+    for (const std::u32string& text : texts) EXPECT_EQ(decode_page_text(encode_page_text(text)), text);
+    const std::string cut = encode_page_text(U"x𠮷");
+    EXPECT_FALSE(decode_page_text(cut.substr(0, cut.size() - 1)));
+}
+
+TEST(CacheCap, OneGibibyteOrHalfOfWhatIsLeft) {
+    constexpr int64_t MiB = int64_t{1} << 20;
+    EXPECT_EQ(cache_cap(0, 100 * 1024 * MiB), 1024 * MiB);
+    EXPECT_EQ(cache_cap(10 * MiB, 10 * MiB), 10 * MiB);
+    EXPECT_EQ(cache_cap(100 * MiB, 0), 50 * MiB);
+}
+
+class PageCacheTest : public ::testing::Test {
+protected:
+    PageCacheTest() : db_file_(dir_ / "cache/pages.sqlite3"), db_(open_cache_database(db_file_)), cache_(*db_) {}
+
+    // A document of the given page texts, written as a worker writes them.
+    FileIdentity stored(const std::string& name, const std::vector<std::u32string>& pages, int pages_said) {
+        zuvediv_test::write_file(dir_.path() / name, name);
+        const FileIdentity identity = *identify_file(dir_ / name);
+        const int64_t id = cache_.start(identity);
+        PageTextWriter writer(db_file_, id);
+        for (size_t i = 0; i < pages.size(); ++i) writer.add(static_cast<int>(i), pages[i]);
+        writer.finish();
+        cache_.finish(id, identity, pages_said);
+        return identity;
+    }
+    std::vector<std::u32string> pages_of(const FileIdentity& identity) {
+        std::vector<std::u32string> pages;
+        const std::optional<CachedDocument> found = cache_.find(identity);
+        if (found) {
+            EXPECT_TRUE(cache_.read_pages(*found, [&](int, const std::u32string& chars) { pages.push_back(chars); }));
+        }
+        return pages;
+    }
+
+    ScratchDir dir_;
+    std::string db_file_;
+    std::unique_ptr<SqliteDb> db_;
+    PageCache cache_;
+};
+
+TEST_F(PageCacheTest, OnlyWholeUnchangedDocumentsAreFound) {
+    const FileIdentity whole = stored("whole.pdf", {U"one", U"", U"three"}, 3);
+    EXPECT_EQ(pages_of(whole), (std::vector<std::u32string>{U"one", U"", U"three"}));
+    EXPECT_FALSE(cache_.find(stored("short.pdf", {U"one"}, 2))) << "a page missing";
+    FileIdentity changed = whole;
+    changed.ctime_ns += 1;
+    EXPECT_FALSE(cache_.find(changed));
+    // Changed between the start and the end of its reading.
+    const FileIdentity before = *identify_file(dir_ / "whole.pdf");
+    const int64_t id = cache_.start(before);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    zuvediv_test::write_file(dir_.path() / "whole.pdf", "new");
+    cache_.finish(id, before, 0);
+    EXPECT_FALSE(cache_.find(before));
+}
+
+TEST_F(PageCacheTest, LeastRecentlyUsedGoFirst) {
+    const FileIdentity old_one = stored("a.pdf", {std::u32string(100, U'a')}, 1);
+    const FileIdentity used_one = stored("b.pdf", {std::u32string(100, U'b')}, 1);
+    const FileIdentity new_one = stored("c.pdf", {std::u32string(100, U'c')}, 1);
+    cache_.touch(cache_.find(used_one)->id);
+    cache_.keep_within(250);
+    EXPECT_FALSE(cache_.find(old_one));
+    EXPECT_TRUE(cache_.find(used_one));
+    EXPECT_TRUE(cache_.find(new_one));
+    EXPECT_EQ(cache_.stored_bytes(), 200);
+}
+
+TEST_F(PageCacheTest, VanishedFilesBelowTheSearchedFolderGo) {
+    fs::create_directories(dir_.path() / "in/deep");
+    fs::create_directories(dir_.path() / "in2");
+    const FileIdentity kept = stored("in/kept.pdf", {U"k"}, 1);
+    const FileIdentity deep = stored("in/deep/gone.pdf", {U"g"}, 1);
+    const FileIdentity beside = stored("in2/gone.pdf", {U"g"}, 1);
+    fs::remove(dir_.path() / "in/deep/gone.pdf");
+    fs::remove(dir_.path() / "in2/gone.pdf");
+    cache_.drop_missing_below(identity_path(dir_ / "in"));
+    EXPECT_TRUE(cache_.find(kept));
+    EXPECT_FALSE(cache_.find(deep));
+    EXPECT_TRUE(cache_.find(beside)) << "not below the folder";
+}
+
+TEST_F(PageCacheTest, AnotherFormatVersionIsRebuiltNotRead) {
+    const FileIdentity identity = stored("a.pdf", {U"a"}, 1);
+    for (const char* version : {"PRAGMA user_version = 99", "PRAGMA user_version = 0"}) {
+        db_->exec(version);
+        const std::unique_ptr<SqliteDb> reopened = open_cache_database(db_file_);
+        EXPECT_FALSE(PageCache(*reopened).find(identity)) << version;
+        Statement check(*reopened, "PRAGMA user_version");
+        ASSERT_TRUE(check.step());
+        EXPECT_EQ(check.integer(0), 1);
+        check.run();
+    }
+}
+
+}  // namespace
+}  // namespace zuvediv

@@ -1,0 +1,147 @@
+#include "cache/search_cache.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "cache/cache_database.h"
+#include "cache/page_cache.h"
+#include "output/console.h"
+#include "text/page_hits.h"
+
+namespace zuvediv {
+namespace {
+
+constexpr int64_t kDefaultCapBytes = int64_t{1} << 30;
+
+std::vector<int> pages_with_hits(const DocumentResult& result) {
+    std::vector<int> pages;
+    for (const DocumentHit& hit : result.hits) {
+        if (pages.empty() || pages.back() != hit.page) pages.push_back(hit.page);
+    }
+    return pages;
+}
+
+int64_t free_bytes_at(const std::string& file) {
+    std::error_code ec;
+    const std::filesystem::space_info space = std::filesystem::space(std::filesystem::u8path(file).parent_path(), ec);
+    return ec ? 0 : static_cast<int64_t>(space.available);
+}
+
+void say_running_without_cache(const std::string& reason) {
+    write_err("Zuvediv: キャッシュを使えないため、キャッシュなしで実行します (" + reason + ")\n");
+}
+
+}  // namespace
+
+int64_t cache_cap(int64_t stored_bytes, int64_t free_bytes) {
+    return std::min(kDefaultCapBytes, (stored_bytes + free_bytes) / 2);
+}
+
+SearchCache SearchCache::for_run(bool no_cache) {
+    if (no_cache) return SearchCache("");
+    std::string file = default_cache_file();
+    if (file.empty()) say_running_without_cache("置き場所の XDG_CACHE_HOME も HOME もありません");
+    return SearchCache(std::move(file));
+}
+
+void SearchCache::give_up(const std::string& reason) {
+    if (file_.empty()) return;
+    say_running_without_cache(reason);
+    file_.clear();
+    for (Entry& entry : entries_) entry.started = 0;
+}
+
+void SearchCache::look_up(const std::vector<PdfFile>& files, const TextFolder& folder, const PhraseMatcher& matcher,
+                          bool images) {
+    entries_.assign(files.size(), Entry{});
+    for (size_t i = 0; i < files.size() && !file_.empty(); ++i) entries_[i].identity = identify_file(files[i].path);
+    if (!file_.empty()) {
+        try {
+            const std::unique_ptr<SqliteDb> db = open_cache_database(file_);
+            PageCache cache(*db);
+            {
+                Transaction reading(*db, Transaction::reading);
+                match_stored(cache, folder, matcher, images);
+            }
+            Transaction writing(*db);
+            start_records(cache);
+            writing.commit();
+        } catch (const SqliteError& e) {
+            give_up(e.what());
+        }
+    }
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (!entries_[i].stored_result || !entries_[i].hit_pages.empty()) to_read_.push_back(i);
+    }
+}
+
+void SearchCache::match_stored(PageCache& cache, const TextFolder& folder, const PhraseMatcher& matcher, bool images) {
+    for (Entry& entry : entries_) {
+        if (!entry.identity) continue;
+        const std::optional<CachedDocument> stored = cache.find(*entry.identity);
+        if (!stored) continue;
+        DocumentResult result;
+        result.pages = stored->pages;
+        result.from_cache = true;
+        const bool whole = cache.read_pages(*stored, [&](int page, const std::u32string& chars) {
+            for (const MatchSpan& range : find_hit_ranges(chars, folder, matcher))
+                result.hits.push_back({page + 1, hit_context(chars, range.begin, range.end)});
+        });
+        if (!whole) continue;  // read afresh, and stored anew
+        entry.stored_id = stored->id;
+        if (images) entry.hit_pages = pages_with_hits(result);
+        entry.stored_result = std::move(result);
+    }
+}
+
+void SearchCache::start_records(PageCache& cache) {
+    for (Entry& entry : entries_) {
+        if (entry.stored_result) cache.touch(entry.stored_id);
+        else if (entry.identity) entry.started = cache.start(*entry.identity);
+    }
+}
+
+std::optional<DocumentResult> SearchCache::take_result(size_t index) {
+    Entry& entry = entries_.at(index);
+    if (!entry.hit_pages.empty()) return std::nullopt;
+    std::optional<DocumentResult> result = std::move(entry.stored_result);
+    entry.stored_result.reset();
+    return result;
+}
+
+const std::vector<int>* SearchCache::only_pages(size_t index) const {
+    const Entry& entry = entries_.at(index);
+    return entry.hit_pages.empty() ? nullptr : &entry.hit_pages;
+}
+
+PageTextWriter SearchCache::writer(size_t index) const {
+    const Entry& entry = entries_.at(index);
+    return entry.started ? PageTextWriter(file_, entry.started) : PageTextWriter();
+}
+
+void SearchCache::read_done(size_t index, DocumentResult& result) {
+    Entry& entry = entries_.at(index);
+    if (!entry.hit_pages.empty()) result.from_cache = true;
+    if (entry.started && result.status == DocumentStatus::searched) entry.pages_read = result.pages;
+}
+
+void SearchCache::close(const std::string& searched_folder) {
+    if (file_.empty()) return;
+    try {
+        const std::unique_ptr<SqliteDb> db = open_cache_database(file_);
+        PageCache cache(*db);
+        Transaction writing(*db);
+        for (const Entry& entry : entries_) {
+            if (!entry.started) continue;
+            if (entry.pages_read) cache.finish(entry.started, *entry.identity, *entry.pages_read);
+            else cache.drop(entry.started);
+        }
+        if (!searched_folder.empty()) cache.drop_missing_below(identity_path(searched_folder));
+        cache.keep_within(cache_cap(cache.stored_bytes(), free_bytes_at(file_)));
+        writing.commit();
+    } catch (const SqliteError& e) {
+        give_up(e.what());
+    }
+}
+
+}  // namespace zuvediv

@@ -1,0 +1,63 @@
+#pragma once
+// One search's use of the page-text cache. Before any worker starts, every
+// file is looked up: a complete record of the unchanged file is matched from
+// its stored page text at once, the rest get a fresh record their worker
+// fills page by page. After the workers, documents read whole are marked
+// complete, the others dropped, and the cache trimmed. The coordinator's
+// connection is closed while workers run, as no connection may cross fork().
+// A cache that cannot be used is said once; the search goes on without it.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cache/file_identity.h"
+#include "cache/page_cache.h"
+#include "cache/page_text_writer.h"
+#include "documents/document_search.h"
+#include "documents/pdf_file_list.h"
+
+namespace zuvediv {
+
+class SearchCache {
+public:
+    // An empty database_file is a cache that is not used (-N).
+    explicit SearchCache(std::string database_file) : file_(std::move(database_file)) {}
+    // The cache in its usual place, unless -N.
+    static SearchCache for_run(bool no_cache);
+
+    void look_up(const std::vector<PdfFile>& files, const TextFolder& folder, const PhraseMatcher& matcher,
+                 bool images);
+    // The result matched from stored text, once; none for a file to read.
+    std::optional<DocumentResult> take_result(size_t index);
+    // The files a worker reads, in file order: the ones not stored, and with
+    // -m the stored ones with hits, for the images of those pages only.
+    const std::vector<size_t>& to_read() const { return to_read_; }
+    const std::vector<int>* only_pages(size_t index) const;
+    PageTextWriter writer(size_t index) const;
+    void read_done(size_t index, DocumentResult& result);
+    // searched_folder: "" when one file was searched.
+    void close(const std::string& searched_folder);
+
+private:
+    struct Entry {
+        std::optional<FileIdentity> identity;
+        int64_t stored_id = 0;
+        std::optional<DocumentResult> stored_result;
+        std::vector<int> hit_pages;  // with -m
+        int64_t started = 0;         // the record a worker fills
+        std::optional<int> pages_read;
+    };
+    void match_stored(PageCache& cache, const TextFolder& folder, const PhraseMatcher& matcher, bool images);
+    void start_records(PageCache& cache);
+    void give_up(const std::string& reason);
+
+    std::string file_;
+    std::vector<Entry> entries_;
+    std::vector<size_t> to_read_;
+};
+
+// The cap: 1 GiB, or half of what the cache and the free space share.
+int64_t cache_cap(int64_t stored_bytes, int64_t free_bytes);
+
+}  // namespace zuvediv
