@@ -105,7 +105,7 @@ TEST_P(OptionDialogs, ShowValidateCancelConfirmAndReachTheSearch) {
     RemoteDialog dialog = program.OpenDialog(d.command, d.caption);
     EXPECT_EQ(dialog.Text(d.edit), d.shown);
     EXPECT_EQ(dialog.Focus(), dialog.Item(IDOK));
-    EXPECT_FALSE(program.IsEnabled(0)) << "the search dialog waits for the option dialog";
+    EXPECT_FALSE(program.IsEnabled()) << "the search dialog waits for the option dialog";
     if (frame) EXPECT_EQ(ButtonColour(dialog), kGreen);
     for (const std::wstring& entry : d.invalid) {
         dialog.SetText(d.edit, entry);
@@ -148,7 +148,7 @@ TEST_P(OptionDialogs, ShowValidateCancelConfirmAndReachTheSearch) {
     const auto records = tool.WaitForRecords(1);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].args, d.search);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(program.Window()) != FALSE; }));
+    ASSERT_TRUE(WaitUntil([&] { return program.IsEnabled(); }));
     ASSERT_TRUE(program.Close());
     EXPECT_FALSE(HoldsText(TakeSnapshot(), d.confirmed.substr(0, 4) + L"wörd")) << "the password is never stored";
 }

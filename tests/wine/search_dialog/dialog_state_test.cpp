@@ -1,5 +1,5 @@
 // The search dialog as its template and a first start make it, and the rules
-// that tie one control's state to another's.
+// that tie one control's state to another's or to the real file system.
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
@@ -20,9 +20,7 @@ TEST(DialogState, FirstStartShowsTheTemplateState) {
     EXPECT_EQ(SendMessageW(program.Item(IDC_IMAGE_FORMAT), CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(program.Text(IDC_IMAGE_FORMAT), L"PNG形式");
     EXPECT_FALSE(IsWindowVisible(program.Item(IDOK)));
-    EXPECT_EQ(program.DefaultButtonId(), IDCANCEL);
-    EXPECT_TRUE(program.HasDefPushStyle(IDCANCEL));
-    EXPECT_FALSE(program.HasDefPushStyle(IDC_SEARCH));
+    EXPECT_EQ(program.DefaultButton(), IDCANCEL);
     EXPECT_EQ(program.Focus(), program.Item(IDCANCEL));
     // Both path fields refuse typing; only their pickers fill them.
     for (int field : {IDC_INPUT_PATH, IDC_OUTPUT_FOLDER}) {
@@ -58,4 +56,37 @@ TEST(DialogState, ChangesFollowTheirRules) {
     EXPECT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
     EXPECT_FALSE(program.IsChecked(IDC_CREATE_IMAGE));
     EXPECT_TRUE(program.IsEnabled(IDC_IMAGE_FORMAT));
+}
+
+TEST(DialogState, ModeSwitchLooksAtTheFileSystemAndKeepsTheSubfolderChoice) {
+    const TempFolder root(L"docs");
+    const std::wstring withPdf = root.Path() + L"\\withpdf", pdf = withPdf + L"\\report.pdf";
+    const std::wstring noPdf = root.Path() + L"\\nopdf", gone = root.Path() + L"\\gone";
+    MakeFile(pdf);
+    MakeFile(noPdf + L"\\notes.txt");
+    MakeFile(noPdf + L"\\folder.pdf\\inner.txt");  // a folder is no PDF file
+    struct Case { int to; std::wstring path, expected; };
+    const Case cases[] = {
+        {IDC_RADIO_FILE, withPdf, pdf},        {IDC_RADIO_FILE, noPdf, L""},
+        {IDC_RADIO_FILE, gone, gone},          {IDC_RADIO_FOLDER, pdf, withPdf},
+        {IDC_RADIO_FOLDER, gone + L".pdf", gone + L".pdf"},
+    };
+    ProgramUnderTest program;
+    program.Start();
+    for (const Case& c : cases) {
+        program.Click(c.to == IDC_RADIO_FILE ? IDC_RADIO_FOLDER : IDC_RADIO_FILE);
+        program.SetText(IDC_INPUT_PATH, c.path);
+        program.Click(c.to);
+        EXPECT_EQ(program.Text(IDC_INPUT_PATH), c.expected);
+    }
+
+    program.Click(IDC_SUBFOLDERS);
+    program.Click(IDC_RADIO_FILE);
+    EXPECT_FALSE(program.IsEnabled(IDC_SUBFOLDERS));
+    EXPECT_FALSE(program.IsChecked(IDC_SUBFOLDERS));
+    ASSERT_TRUE(program.Close());
+    program.Start();
+    program.Click(IDC_RADIO_FOLDER);
+    EXPECT_TRUE(program.IsEnabled(IDC_SUBFOLDERS));
+    EXPECT_TRUE(program.IsChecked(IDC_SUBFOLDERS)) << "remembered across file mode and a restart";
 }

@@ -12,10 +12,6 @@ namespace {
 using namespace program_registry;
 using Args = std::vector<std::wstring>;
 
-bool WaitForEnabled(const ProgramUnderTest& program) {
-    return WaitUntil([&] { return IsWindowEnabled(program.Window()) != FALSE; });
-}
-
 // Set while the hostile fields run, so that an expansion shows as a changed argument.
 struct SecretVariable {
     SecretVariable() { SetEnvironmentVariableW(L"VIVEVAV_SECRET", L"expanded"); }
@@ -34,16 +30,13 @@ TEST(SearchRun, HostileFieldsArriveIntactAndRunNothingElse) {
     size_t runs = 0;
     for (size_t first = 0; first < count; first += 4) {
         const auto text = [&](size_t k) { return std::wstring(kHostileFields[(first + k) % count]); };
-        const std::wstring search = text(0), input = text(1), output = text(2), csv = text(3) + L".csv";
-        program.SetText(IDC_SEARCH_STRING, search);
-        program.SetText(IDC_INPUT_PATH, input);
-        program.SetText(IDC_OUTPUT_FOLDER, output);
-        program.SetText(IDC_CSV_FILE_NAME, csv);
+        const int fields[] = {IDC_SEARCH_STRING, IDC_INPUT_PATH, IDC_OUTPUT_FOLDER, IDC_CSV_FILE_NAME};
+        for (size_t k = 0; k < 4; ++k) program.SetText(fields[k], text(k) + (k == 3 ? L".csv" : L""));
         program.Press(IDC_SEARCH);
         const auto records = tool.WaitForRecords(++runs);
-        ASSERT_TRUE(WaitForEnabled(program));
+        ASSERT_TRUE(WaitUntil([&] { return program.IsEnabled(); }));
         ASSERT_EQ(records.size(), runs) << "an injected command started the tool again";
-        EXPECT_EQ(records.back().args, (Args{L"-O", output, L"-o", csv, L"-C", L"FF0000", search, input}))
+        EXPECT_EQ(records.back().args, (Args{L"-O", text(2), L"-o", text(3) + L".csv", L"-C", L"FF0000", text(0), text(1)}))
             << "line: " << testing::PrintToString(records.back().line);
     }
     program.Settle();
@@ -78,10 +71,10 @@ TEST(SearchRun, TheDialogWaitsForTheConsoleOfASearchAndOfTheHelp) {
         else EXPECT_EQ(records[0].args, (Args{L"-s", L"-m", L"-F", L"tiff", L"-O", L"C:\\Out", L"-o", L"rr.csv", L"-Q",
                                               L"-R", L"-v", L"-a", L"2", L"-w", L"100", L"-C", L"FF00", L"invoice",
                                               L"C:\\Docs"}));
-        EXPECT_FALSE(IsWindowEnabled(program.Window())) << "disabled while the tool runs";
+        EXPECT_FALSE(program.IsEnabled()) << "disabled while the tool runs";
         tool.Release();
         EXPECT_TRUE(program.EndChild(L"cmd.exe")) << "the console stays open";
-        EXPECT_TRUE(WaitForEnabled(program));
+        EXPECT_TRUE(WaitUntil([&] { return program.IsEnabled(); }));
         EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), help ? L"rr" : L"rr.csv");
     }
 }
@@ -108,7 +101,7 @@ TEST(SearchRun, RefusedRunsShowTheirMessageAndStartNothing) {
         program.Press(IDC_SEARCH);
         EXPECT_EQ(program.TakeMessage(), c.message);
         EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), c.csvAfter);
-        EXPECT_TRUE(IsWindowEnabled(program.Window()));
+        EXPECT_TRUE(program.IsEnabled());
     }
     EXPECT_TRUE(tool.Records().empty());
 }

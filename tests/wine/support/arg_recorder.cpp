@@ -1,6 +1,7 @@
 // Stands in for the search tool in tests: appends its raw command line and
-// its parsed arguments to the file named by VIVEVAV_RECORD, one record per
-// start, UTF-16LE. If VIVEVAV_HOLD names an event, waits until it is set.
+// its parsed arguments to the file named by VIVEVAV_RECORD, UTF-16LE, each
+// ended by a unit separator, the record by a record separator. If
+// VIVEVAV_HOLD names an event, waits until it is set.
 #include <windows.h>
 
 #include <string>
@@ -8,9 +9,9 @@
 int wmain(int argc, wchar_t** argv) {
     wchar_t recordPath[MAX_PATH] = {};
     if (GetEnvironmentVariableW(L"VIVEVAV_RECORD", recordPath, MAX_PATH) == 0) return 3;
-    std::wstring record = L"<record>\n<line>" + std::wstring(GetCommandLineW()) + L"</line>\n";
-    for (int i = 1; i < argc; ++i) record += L"<arg>" + std::wstring(argv[i]) + L"</arg>\n";
-    record += L"</record>\n";
+    std::wstring record = std::wstring(GetCommandLineW()) + L'\x1f';
+    for (int i = 1; i < argc; ++i) record += std::wstring(argv[i]) + L'\x1f';
+    record += L'\x1e';
     const HANDLE file = CreateFileW(recordPath, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return 4;

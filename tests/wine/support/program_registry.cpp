@@ -12,18 +12,6 @@ std::wstring KeyPath(const std::wstring& section) {
     return section.empty() ? kProgramKey : kProgramKey + L"\\" + section;
 }
 
-std::optional<std::vector<uint8_t>> ReadRaw(const std::wstring& section, const std::wstring& name, DWORD type) {
-    const std::wstring path = KeyPath(section);
-    DWORD size = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), type, nullptr, nullptr, &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    std::vector<uint8_t> bytes(size);
-    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), type, nullptr, bytes.data(), &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    bytes.resize(size);
-    return bytes;
-}
-
 void WriteRaw(const std::wstring& section, const std::wstring& name, DWORD type, const void* data, size_t size) {
     if (RegSetKeyValueW(HKEY_CURRENT_USER, KeyPath(section).c_str(), name.c_str(), type, data,
                         static_cast<DWORD>(size)) != ERROR_SUCCESS)
@@ -51,8 +39,18 @@ void Collect(const std::wstring& section, Snapshot& out) {
 
 void Clear() { RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey.c_str()); }
 
+std::optional<std::vector<uint8_t>> Read(const std::wstring& section, const std::wstring& name) {
+    std::vector<uint8_t> bytes(65536);
+    DWORD size = static_cast<DWORD>(bytes.size());
+    if (RegGetValueW(HKEY_CURRENT_USER, KeyPath(section).c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr,
+                     bytes.data(), &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    bytes.resize(size);
+    return bytes;
+}
+
 std::optional<DWORD> ReadInt(const std::wstring& section, const std::wstring& name) {
-    const auto bytes = ReadRaw(section, name, RRF_RT_REG_DWORD);
+    const auto bytes = Read(section, name);
     DWORD value = 0;
     if (!bytes || bytes->size() != sizeof value) return std::nullopt;
     std::memcpy(&value, bytes->data(), sizeof value);
@@ -60,14 +58,10 @@ std::optional<DWORD> ReadInt(const std::wstring& section, const std::wstring& na
 }
 
 std::optional<std::wstring> ReadString(const std::wstring& section, const std::wstring& name) {
-    const auto bytes = ReadRaw(section, name, RRF_RT_REG_SZ);
+    const auto bytes = Read(section, name);
     if (!bytes) return std::nullopt;
-    std::wstring text(reinterpret_cast<const wchar_t*>(bytes->data()), bytes->size() / sizeof(wchar_t));
+    const std::wstring text(reinterpret_cast<const wchar_t*>(bytes->data()), bytes->size() / sizeof(wchar_t));
     return text.substr(0, text.find(L'\0'));
-}
-
-std::optional<std::vector<uint8_t>> ReadBinary(const std::wstring& section, const std::wstring& name) {
-    return ReadRaw(section, name, RRF_RT_REG_BINARY);
 }
 
 void Write(const std::wstring& section, const std::wstring& name, DWORD value) {

@@ -14,9 +14,10 @@ inline const std::wstring kCsv = L"Settings\\CSV";
 inline const std::wstring kPlacement = L"Settings\\WindowPlacement";
 
 void Clear();
+// A value's bytes, whatever its type; none if it is missing.
+std::optional<std::vector<uint8_t>> Read(const std::wstring& section, const std::wstring& name);
 std::optional<DWORD> ReadInt(const std::wstring& section, const std::wstring& name);
 std::optional<std::wstring> ReadString(const std::wstring& section, const std::wstring& name);
-std::optional<std::vector<uint8_t>> ReadBinary(const std::wstring& section, const std::wstring& name);
 void Write(const std::wstring& section, const std::wstring& name, DWORD value);
 void Write(const std::wstring& section, const std::wstring& name, const std::wstring& value);
 void Write(const std::wstring& section, const std::wstring& name, const std::vector<uint8_t>& bytes);

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "support/wait.h"
+#include "resources/resource.h"
 
 namespace {
 void Copy(const std::wstring& from, const std::wstring& to) {
@@ -85,13 +85,17 @@ bool ProgramUnderTest::Close() const {
     return WaitForExit();
 }
 
-int ProgramUnderTest::DefaultButtonId() const {
+int ProgramUnderTest::DefaultButton() const {
     const LRESULT result = SendMessageW(m_window, DM_GETDEFID, 0, 0);
-    return HIWORD(result) == DC_HASDEFID ? LOWORD(result) : 0;
+    const int named = HIWORD(result) == DC_HASDEFID ? LOWORD(result) : 0;
+    int drawn = 0;
+    for (int id : {IDC_SEARCH, IDCANCEL})
+        if ((GetWindowLongW(Item(id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) drawn = drawn ? -1 : id;
+    return named == drawn ? named : 0;
 }
 
 RemoteDialog ProgramUnderTest::WaitForDialog(const std::wstring& caption) const {
-    const HWND window = WaitForProcessWindow(m_process.dwProcessId, caption, m_window, 10000);
+    const HWND window = WaitForProcessWindow(m_process.dwProcessId, caption, m_window);
     if (!window) throw std::runtime_error("the dialog did not appear");
     RemoteDialog dialog(window);
     dialog.Settle();

@@ -33,8 +33,9 @@ public:
     const std::wstring& ProgramDirectory() const { return m_programDir; }
     DWORD ProcessId() const { return m_process.dwProcessId; }
 
-    int DefaultButtonId() const;
-    bool HasDefPushStyle(int id) const { return (GetWindowLongW(Item(id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON; }
+    // Search or Close when the dialog names it its default and it alone of
+    // the two is drawn as the default; else 0.
+    int DefaultButton() const;
     // Waits for a dialog of the program with this caption.
     RemoteDialog WaitForDialog(const std::wstring& caption) const;
     // Posts the menu command and waits for the dialog it opens.

@@ -21,10 +21,9 @@ BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lp) {
 }
 }  // namespace
 
-HWND WaitForProcessWindow(DWORD processId, const std::wstring& caption, HWND except, DWORD milliseconds) {
+HWND WaitForProcessWindow(DWORD processId, const std::wstring& caption, HWND except) {
     WindowSearch search{processId, caption, except, nullptr};
-    WaitUntil([&] { return !EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search)) && search.found; },
-              milliseconds);
+    WaitUntil([&] { return !EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search)) && search.found; });
     return search.found;
 }
 
@@ -69,5 +68,5 @@ void RemoteDialog::Settle() const {
 }
 
 bool RemoteDialog::WaitClosed() const {
-    return WaitUntil([&] { return !IsWindow(m_window); }, 10000);
+    return WaitUntil([&] { return !IsWindow(m_window); });
 }

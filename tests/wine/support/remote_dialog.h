@@ -5,8 +5,7 @@
 
 // Waits for a visible top-level window of the process with this caption
 // (any caption if empty) other than `except`; none if it did not come.
-HWND WaitForProcessWindow(DWORD processId, const std::wstring& caption, HWND except = nullptr,
-                          DWORD milliseconds = 15000);
+HWND WaitForProcessWindow(DWORD processId, const std::wstring& caption, HWND except = nullptr);
 
 // The text of a window of another process.
 std::wstring WindowTextOf(HWND window);
@@ -23,8 +22,8 @@ public:
     void SetText(int id, const std::wstring& text) const;
     bool IsChecked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool IsEnabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    bool IsEnabled() const { return IsWindowEnabled(m_window) != FALSE; }
     int ComboSelection(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0)); }
-    void Select(int id, int item) const { SendMessageW(Item(id), CB_SETCURSEL, static_cast<WPARAM>(item), 0); }
     // A click that is handled before this returns.
     void Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
     // A click posted, for buttons that open something modal or end the dialog.

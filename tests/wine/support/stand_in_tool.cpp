@@ -3,15 +3,6 @@
 #include "support/program_registry.h"
 #include "support/wait.h"
 
-namespace {
-std::wstring Between(const std::wstring& text, size_t& at, const std::wstring& open, const std::wstring& close) {
-    const size_t start = text.find(open, at) + open.size();
-    const size_t end = text.find(close, start);
-    at = end + close.size();
-    return text.substr(start, end - start);
-}
-}  // namespace
-
 StandInTool::StandInTool(bool held) {
     const std::wstring releaseName = L"vivevav-release-" + std::to_wstring(GetCurrentProcessId());
     m_release = CreateEventW(nullptr, TRUE, FALSE, releaseName.c_str());
@@ -31,12 +22,10 @@ std::vector<ToolRecord> StandInTool::Records() const {
     const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
     std::vector<ToolRecord> records;
     // Only whole records count; the tool may be writing the last one.
-    for (size_t at = 0, end; (end = text.find(L"</record>\n", at)) != std::wstring::npos; at = end + 1) {
-        const std::wstring body = text.substr(at, end - at);
+    for (size_t at = 0, end; (end = text.find(L'\x1e', at)) != std::wstring::npos; at = end + 1) {
         ToolRecord record;
-        size_t pos = 0;
-        record.line = Between(body, pos, L"<line>", L"</line>\n");
-        while (body.find(L"<arg>", pos) != std::wstring::npos) record.args.push_back(Between(body, pos, L"<arg>", L"</arg>\n"));
+        for (size_t unit = at, stop; (stop = text.find(L'\x1f', unit)) < end; unit = stop + 1)
+            (unit == at ? record.line : record.args.emplace_back()) = text.substr(unit, stop - unit);
         records.push_back(record);
     }
     return records;

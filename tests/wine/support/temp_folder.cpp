@@ -9,11 +9,10 @@
 
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder(const std::wstring& prefix, const std::wstring& under) {
-    const fs::path base = under.empty() ? fs::temp_directory_path() : fs::path(under);
+TempFolder::TempFolder(const std::wstring& prefix) {
     const std::wstring stem = L"vivevav-" + prefix + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-";
     for (unsigned attempt = 0; attempt < 1000 && m_path.empty(); ++attempt) {
-        const fs::path folder = base / (stem + std::to_wstring(attempt));
+        const fs::path folder = fs::temp_directory_path() / (stem + std::to_wstring(attempt));
         if (fs::create_directory(folder)) m_path = folder.wstring();
     }
     if (m_path.empty()) throw std::runtime_error("cannot create a temporary folder");

@@ -1,11 +1,11 @@
 #pragma once
 #include <string>
 
-// A fresh folder, removed with everything in it when the object goes.
+// A fresh folder under the temporary directory, removed with everything in
+// it when the object goes.
 class TempFolder {
 public:
-    // Under the temporary directory, or under the given folder.
-    explicit TempFolder(const std::wstring& prefix, const std::wstring& under = L"");
+    explicit TempFolder(const std::wstring& prefix);
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
