@@ -75,6 +75,14 @@ build_mingw() {
     cmake --build "$BUILD_MINGW" -j"$(nproc)"
 }
 
+# Both builds, each logged to build/<kind>-build.log; shows the log's end on failure.
+build_program_and_tool() {
+    mkdir -p "$ROOT/build"
+    log "building the program (Windows) and the search tool (native)"
+    build_mingw >"$ROOT/build/mingw-build.log" 2>&1 || { tail -30 "$ROOT/build/mingw-build.log"; return 1; }
+    build_native >"$ROOT/build/native-build.log" 2>&1 || { tail -30 "$ROOT/build/native-build.log"; return 1; }
+}
+
 # Starts Xvfb on a free display when there is no display; sets DISPLAY.
 XVFB_PID=""
 ensure_display() {

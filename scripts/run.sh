@@ -6,10 +6,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 
 ensure_packages "$ROOT/scripts/packages-native.txt" "$ROOT/scripts/packages-wine.txt"
-mkdir -p "$ROOT/build"
-log "building the program (Windows) and the search tool (native)"
-build_mingw >"$ROOT/build/mingw-build.log" 2>&1 || { tail -30 "$ROOT/build/mingw-build.log"; exit 1; }
-build_native >"$ROOT/build/native-build.log" 2>&1 || { tail -30 "$ROOT/build/native-build.log"; exit 1; }
+build_program_and_tool
 
 PROGRAM_DIR="$ROOT/build/program"
 assemble_program_dir "$PROGRAM_DIR"
