@@ -22,9 +22,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The tool as the bridge starts it: a status file named, this as its stdin.
+// The tool as the bridge starts it: a status file named, this as its stdin;
+// without the cache, so that the user's own stays untouched.
 pid_t start_as_bridge_does(int stdin_fd, const std::string& status_file, std::vector<std::string> args) {
-    args.insert(args.begin(), ZUVEDIV_BINARY);
+    args.insert(args.begin(), {ZUVEDIV_BINARY, "-N"});
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
