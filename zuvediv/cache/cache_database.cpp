@@ -55,6 +55,13 @@ void set_up(SqliteDb& db) {
     if (format_version(db) != kFormatVersion) rebuild(db);
 }
 
+// A damaged file would fail every later search too; it only holds text
+// that can be read again, so it goes and the next search starts afresh.
+void remove_damaged(const std::string& file) {
+    std::error_code ec;
+    for (const char* suffix : {"", "-wal", "-shm"}) fs::remove(fs::u8path(file + suffix), ec);
+}
+
 }  // namespace
 
 std::string default_cache_file() {
@@ -82,7 +89,11 @@ std::unique_ptr<SqliteDb> open_cache_database(const std::string& file) {
             set_up(*db);
             return db;
         } catch (const SqliteError& e) {
-            if (!e.busy || std::chrono::steady_clock::now() > give_up_at) throw;
+            if (e.kind == SqliteError::damaged) {
+                db.reset();
+                remove_damaged(file);
+            }
+            if (e.kind != SqliteError::busy || std::chrono::steady_clock::now() > give_up_at) throw;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

@@ -8,9 +8,18 @@ namespace {
 // Another search writing at the same time holds the lock this long at most.
 constexpr int kBusyTimeoutMs = 10000;
 
+SqliteError::Kind kind_of(int code) {
+    switch (code & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return SqliteError::busy;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: return SqliteError::damaged;
+    default: return SqliteError::other;
+    }
+}
+
 [[noreturn]] void fail(sqlite3* db, int code) {
-    const int primary = code & 0xFF;
-    throw SqliteError(db ? sqlite3_errmsg(db) : sqlite3_errstr(code), primary == SQLITE_BUSY || primary == SQLITE_LOCKED);
+    throw SqliteError(db ? sqlite3_errmsg(db) : sqlite3_errstr(code), kind_of(code));
 }
 
 }  // namespace

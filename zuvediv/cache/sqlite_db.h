@@ -13,8 +13,9 @@ namespace zuvediv {
 
 class SqliteError : public std::runtime_error {
 public:
-    explicit SqliteError(const std::string& message, bool busy = false) : std::runtime_error(message), busy(busy) {}
-    const bool busy;  // another connection held a lock
+    enum Kind { other, busy, damaged };  // busy: another connection held a lock
+    explicit SqliteError(const std::string& message, Kind kind = other) : std::runtime_error(message), kind(kind) {}
+    const Kind kind;
 };
 
 class SqliteDb {

@@ -136,6 +136,12 @@ TEST(CachedSearch, CorruptOrUnwritableCacheIsSaidOnceAndSearchedWithout) {
         EXPECT_EQ(count_of(run.err, kWithoutCache), 1u) << run.err;
         EXPECT_EQ(run.exit_code, 0);
     }
+    // The damaged file made way for a new cache, which the next runs fill and use.
+    ToolRun refill, warm;
+    EXPECT_EQ(csv_of(dir, {"invoice", fixtures().docs.string()}, cache_in(corrupt), &refill), uncached);
+    EXPECT_EQ(csv_of(dir, {"invoice", fixtures().docs.string()}, cache_in(corrupt), &warm), uncached);
+    EXPECT_TRUE(refill.err.empty()) << refill.err;
+    EXPECT_NE(warm.out.find(kFromCache), std::string::npos) << warm.out;
 }
 
 TEST(CachedSearch, TwoRunsAtOnceShareTheCache) {
