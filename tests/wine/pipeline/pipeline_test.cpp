@@ -158,6 +158,8 @@ TEST_F(Pipeline, ClosingTheConsoleEndsTheToolAndLeavesThePreviousList) {
     ASSERT_TRUE(WaitUntil([&] { return m_program.IsEnabled(); })) << "the dialog comes back";
     EXPECT_TRUE(WaitUntil([&] { return NativeProcessesWith(m_marker).empty(); }, 1500)) << "the tool is left";
     EXPECT_EQ(ReadFileBytes(m_out.Path() + L"\\結果.csv"), "previous list");
+    for (const auto& entry : fs::directory_iterator(m_out.Path()))  // no half-made list under another name
+        EXPECT_TRUE(entry.path().extension() == L".png" || entry.path().filename() == L"結果.csv") << entry.path();
 }
 
 TEST_F(Pipeline, BridgeWithoutTheNativeToolEndsWithStatus2) {
