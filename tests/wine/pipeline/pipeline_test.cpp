@@ -4,8 +4,6 @@
 // stops when the console is closed.
 #include <gtest/gtest.h>
 
-#include <tlhelp32.h>
-
 #include <filesystem>
 #include <fstream>
 
@@ -56,18 +54,8 @@ DWORD RunAndWait(const wchar_t* program, std::wstring line) {
 
 // The visible window of a console host: the console the search runs in.
 HWND ConsoleWindow() {
-    std::vector<DWORD> hosts;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if (lstrcmpiW(entry.szExeFile, L"conhost.exe") == 0) hosts.push_back(entry.th32ProcessID);
-    CloseHandle(snapshot);
-    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (IsWindowVisible(window) && std::find(hosts.begin(), hosts.end(), owner) != hosts.end()) return window;
-    }
+    for (DWORD host : ProcessIds(L"conhost.exe"))
+        if (const HWND window = FindProcessWindow(host)) return window;
     return nullptr;
 }
 

@@ -2,29 +2,21 @@
 
 #include "support/wait.h"
 
-namespace {
-struct WindowSearch {
-    DWORD processId;
-    const std::wstring& caption;
-    HWND except;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lp) {
-    auto& search = *reinterpret_cast<WindowSearch*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != search.processId || hwnd == search.except || !IsWindowVisible(hwnd)) return TRUE;
-    if (!search.caption.empty() && WindowTextOf(hwnd) != search.caption) return TRUE;
-    search.found = hwnd;
-    return FALSE;
+HWND FindProcessWindow(DWORD processId, const std::wstring& caption, HWND except) {
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && window != except && IsWindowVisible(window) &&
+            (caption.empty() || WindowTextOf(window) == caption))
+            return window;
+    }
+    return nullptr;
 }
-}  // namespace
 
 HWND WaitForProcessWindow(DWORD processId, const std::wstring& caption, HWND except) {
-    WindowSearch search{processId, caption, except, nullptr};
-    WaitUntil([&] { return !EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search)) && search.found; });
-    return search.found;
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindProcessWindow(processId, caption, except)) != nullptr; });
+    return found;
 }
 
 std::wstring WindowTextOf(HWND window) {

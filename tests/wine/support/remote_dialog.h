@@ -3,8 +3,10 @@
 
 #include <string>
 
-// Waits for a visible top-level window of the process with this caption
-// (any caption if empty) other than `except`; none if it did not come.
+// A visible top-level window of the process with this caption (any caption
+// if empty) other than `except`; none if there is none. The Wait form waits
+// for one to come.
+HWND FindProcessWindow(DWORD processId, const std::wstring& caption = L"", HWND except = nullptr);
 HWND WaitForProcessWindow(DWORD processId, const std::wstring& caption, HWND except = nullptr);
 
 // The text of a window of another process.
