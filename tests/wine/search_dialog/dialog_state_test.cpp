@@ -5,7 +5,9 @@
 #include "resources/resource.h"
 #include "support/program_under_test.h"
 
-TEST(DialogState, FirstStartShowsTheTemplateState) {
+// Then the mode switch looks at the file system and keeps the subfolder choice.
+TEST(DialogState, FirstStartShowsTheTemplateStateAndModeSwitchesFollowTheFileSystem) {
+    const TempFolder root(L"docs");
     ProgramUnderTest program;
     program.Start();
     EXPECT_TRUE(program.IsChecked(IDC_RADIO_FILE));
@@ -25,10 +27,7 @@ TEST(DialogState, FirstStartShowsTheTemplateState) {
         SendMessageW(program.Item(field), WM_CHAR, L'x', 1);
         EXPECT_EQ(program.Text(field), L"") << field;
     }
-}
 
-TEST(DialogState, ModeSwitchLooksAtTheFileSystemAndKeepsTheSubfolderChoice) {
-    const TempFolder root(L"docs");
     const std::wstring withPdf = root.Path() + L"\\withpdf", pdf = withPdf + L"\\report.pdf";
     const std::wstring noPdf = root.Path() + L"\\nopdf", gone = root.Path() + L"\\gone";
     MakeFile(pdf);
@@ -40,8 +39,6 @@ TEST(DialogState, ModeSwitchLooksAtTheFileSystemAndKeepsTheSubfolderChoice) {
         {IDC_RADIO_FILE, gone, gone},          {IDC_RADIO_FOLDER, pdf, withPdf},
         {IDC_RADIO_FOLDER, gone + L".pdf", gone + L".pdf"},
     };
-    ProgramUnderTest program;
-    program.Start();
     for (const Case& c : cases) {
         program.Click(c.to == IDC_RADIO_FILE ? IDC_RADIO_FOLDER : IDC_RADIO_FILE);
         program.SetText(IDC_INPUT_PATH, c.path);
