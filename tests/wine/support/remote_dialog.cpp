@@ -25,14 +25,6 @@ std::wstring WindowTextOf(HWND window) {
     return buffer;
 }
 
-void RemoteDialog::SetText(int id, const std::wstring& text) const {
-    SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void RemoteDialog::Press(int id) const {
-    PostMessageW(m_window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
-}
-
 void RemoteDialog::PostKey(int id, WORD key) const {
     PostMessageW(Item(id), WM_KEYDOWN, key, 1);
     PostMessageW(Item(id), WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
@@ -59,6 +51,4 @@ void RemoteDialog::Settle() const {
     SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
 }
 
-bool RemoteDialog::WaitClosed() const {
-    return WaitUntil([&] { return !IsWindow(m_window); });
-}
+bool RemoteDialog::WaitClosed() const { return WaitUntil([&] { return !IsWindow(m_window); }); }
