@@ -79,7 +79,6 @@ protected:
     }
     // Types the search string and the list's name, ticks the boxes and presses Search.
     void Search(std::initializer_list<int> boxes) {
-        m_program.Start();
         m_program.SetText(IDC_SEARCH_STRING, L"請求書");
         m_program.SetText(IDC_CSV_FILE_NAME, L"結果");
         for (int box : boxes) m_program.Click(box);
@@ -129,6 +128,7 @@ TEST_F(Pipeline, ClosingTheConsoleEndsTheToolAndLeavesThePreviousList) {
     for (int i = 0; i < 2000; ++i)
         CreateHardLinkW((m_docs.Path() + L"\\" + std::to_wstring(i) + L".pdf").c_str(), sample.c_str(), nullptr);
     std::ofstream(fs::path(m_out.Path() + L"\\結果.csv"), std::ios::binary) << "previous list";
+    m_program.Start();
     Search({IDC_CREATE_IMAGE, IDC_CSV_FILE});
     ASSERT_TRUE(WaitUntil([&] { return FilesIn(m_out.Path()) > 4; }, 60000)) << "the search draws pages";
     ASSERT_FALSE(NativeProcessesWith(m_marker).empty());
