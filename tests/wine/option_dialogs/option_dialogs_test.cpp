@@ -69,13 +69,9 @@ void InPalette(const RemoteDialog& dialog, std::initializer_list<WORD> keys) {
 // Picks 0, 128, 255 in the system colour chooser behind "other colours".
 void PickInChooser(const RemoteDialog& dialog) {
     InPalette(dialog, {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});  // below the last row
-    GUITHREADINFO active{};
-    active.cbSize = sizeof active;
-    const DWORD thread = GetWindowThreadProcessId(dialog.Window(), nullptr);
-    ASSERT_TRUE(WaitUntil([&] {
-        return GetGUIThreadInfo(thread, &active) && active.hwndActive && active.hwndActive != dialog.Window();
-    }));
-    const RemoteDialog chooser(active.hwndActive);
+    HWND opened = nullptr;  // the window that takes the focus from the dialog
+    ASSERT_TRUE(WaitUntil([&] { return (opened = GetAncestor(dialog.Focus(), GA_ROOT)) && opened != dialog.Window(); }));
+    const RemoteDialog chooser(opened);
     for (const auto& [id, value] : {std::pair{706, L"0"}, {707, L"128"}, {708, L"255"}}) chooser.SetText(id, value);
     chooser.Press(IDOK);
     EXPECT_TRUE(chooser.WaitClosed());

@@ -45,44 +45,38 @@ std::pair<DWORD, DWORD> Selection(const ProgramUnderTest& program) {
     return {start, end};
 }
 
-class BrowseControl : public ::testing::Test {
-protected:
-    TempFolder m_folder{L"browse"};
-    std::wstring m_pdfFolder = m_folder.Path() + L"\\" + std::wstring(40, L'長');
-    std::wstring m_pdf = m_pdfFolder + L"\\請求書.pdf";
-    ProgramUnderTest m_program;
-};
 }  // namespace
 
-TEST_F(BrowseControl, ConfirmedPicksFillTheFieldsAndUpdateTheDialog) {
-    MakeFile(m_pdf);
-    m_program.Start();
-    m_program.SetText(IDC_SEARCH_STRING, L"請求");
-    Pick(m_program, IDC_INPUT_PATH, Opening::F4, IDOK, m_pdf);
-    EXPECT_EQ(m_program.Text(IDC_INPUT_PATH), m_pdf);
-    EXPECT_EQ(Selection(m_program), std::pair(DWORD(m_pdf.size()), DWORD(m_pdf.size()))) << "caret behind the end";
-    EXPECT_EQ(m_program.DefaultButton(), IDC_SEARCH);
-    m_program.SetText(IDC_SEARCH_STRING, L"");
-    EXPECT_EQ(m_program.DefaultButton(), IDCANCEL) << "the search string is needed too";
+// Cancelled picks change nothing; confirmed ones fill the fields and update the dialog.
+TEST(BrowseControl, PickersByMouseAndKeyboard) {
+    const TempFolder folder(L"browse");
+    const std::wstring pdfFolder = folder.Path() + L"\\" + std::wstring(40, L'長'), pdf = pdfFolder + L"\\請求書.pdf";
+    MakeFile(pdf);
+    ProgramUnderTest program;
+    program.Start();
+    const std::wstring before = folder.Path() + L"\\old.pdf";
+    program.SetText(IDC_INPUT_PATH, before);
+    program.SetText(IDC_SEARCH_STRING, L"請求");
+    SendMessageW(program.Item(IDC_INPUT_PATH), EM_SETSEL, 2, 5);
+    Pick(program, IDC_INPUT_PATH, Opening::Mouse, IDCANCEL);
+    Pick(program, IDC_OUTPUT_FOLDER, Opening::F4, IDCANCEL);
+    EXPECT_EQ(program.Text(IDC_INPUT_PATH), before);
+    EXPECT_EQ(program.Text(IDC_OUTPUT_FOLDER), L"");
+    EXPECT_EQ(Selection(program), std::pair(DWORD(2), DWORD(5)));
+    EXPECT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
+
+    program.SetText(IDC_INPUT_PATH, L"");
+    Pick(program, IDC_INPUT_PATH, Opening::F4, IDOK, pdf);
+    EXPECT_EQ(program.Text(IDC_INPUT_PATH), pdf);
+    EXPECT_EQ(Selection(program), std::pair(DWORD(pdf.size()), DWORD(pdf.size()))) << "caret behind the end";
+    EXPECT_EQ(program.DefaultButton(), IDC_SEARCH);
+    program.SetText(IDC_SEARCH_STRING, L"");
+    EXPECT_EQ(program.DefaultButton(), IDCANCEL) << "the search string is needed too";
 
     // The folder picker opens on the folder of the field's path, and OK takes it.
-    m_program.SetText(IDC_OUTPUT_FOLDER, m_pdf);
-    ASSERT_FALSE(m_program.IsEnabled(IDC_CREATE_IMAGE));
-    Pick(m_program, IDC_OUTPUT_FOLDER, Opening::Mouse, IDOK);
-    EXPECT_EQ(m_program.Text(IDC_OUTPUT_FOLDER), m_pdfFolder);
-    EXPECT_TRUE(m_program.IsEnabled(IDC_CREATE_IMAGE)) << "a pick updates the dialog";
-}
-
-TEST_F(BrowseControl, CancelledPicksChangeNothing) {
-    m_program.Start();
-    const std::wstring before = m_folder.Path() + L"\\old.pdf";
-    m_program.SetText(IDC_INPUT_PATH, before);
-    m_program.SetText(IDC_SEARCH_STRING, L"x");
-    SendMessageW(m_program.Item(IDC_INPUT_PATH), EM_SETSEL, 2, 5);
-    Pick(m_program, IDC_INPUT_PATH, Opening::Mouse, IDCANCEL);
-    Pick(m_program, IDC_OUTPUT_FOLDER, Opening::F4, IDCANCEL);
-    EXPECT_EQ(m_program.Text(IDC_INPUT_PATH), before);
-    EXPECT_EQ(m_program.Text(IDC_OUTPUT_FOLDER), L"");
-    EXPECT_EQ(Selection(m_program), std::pair(DWORD(2), DWORD(5)));
-    EXPECT_FALSE(m_program.IsEnabled(IDC_CREATE_IMAGE));
+    program.SetText(IDC_OUTPUT_FOLDER, pdf);
+    ASSERT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
+    Pick(program, IDC_OUTPUT_FOLDER, Opening::Mouse, IDOK);
+    EXPECT_EQ(program.Text(IDC_OUTPUT_FOLDER), pdfFolder);
+    EXPECT_TRUE(program.IsEnabled(IDC_CREATE_IMAGE)) << "a pick updates the dialog";
 }

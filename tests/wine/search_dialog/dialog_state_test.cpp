@@ -1,13 +1,13 @@
-// The search dialog as its template and a first start make it, and the rules
-// that tie one control's state to another's or to the real file system.
+// The search dialog as its template and a first start make it, and the mode
+// switch on the real file system.
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
 #include "support/program_under_test.h"
 
-using namespace program_registry;
-
-TEST(DialogState, FirstStartShowsTheTemplateState) {
+// Then the mode switch looks at the file system and keeps the subfolder choice.
+TEST(DialogState, FirstStartShowsTheTemplateStateAndModeSwitchesFollowTheFileSystem) {
+    const TempFolder root(L"docs");
     ProgramUnderTest program;
     program.Start();
     EXPECT_TRUE(program.IsChecked(IDC_RADIO_FILE));
@@ -27,39 +27,7 @@ TEST(DialogState, FirstStartShowsTheTemplateState) {
         SendMessageW(program.Item(field), WM_CHAR, L'x', 1);
         EXPECT_EQ(program.Text(field), L"") << field;
     }
-}
 
-TEST(DialogState, ChangesFollowTheirRules) {
-    ProgramUnderTest program;
-    Write(kSettings, L"OutputFolderName", L"C:\\out");
-    Write(kSettings, L"CloseCommandPrompt", 1);
-    Write(kSettings, L"Progress", 1);
-    Write(kSettings, L"ImageFormat", 2);
-    Write(kCsv, L"OutputFile", L"r.csv");
-    program.Start();
-    for (bool on : {true, false}) {
-        program.Click(IDC_CREATE_IMAGE);
-        EXPECT_EQ(program.IsEnabled(IDC_IMAGE_FORMAT), on) << "the format list follows the box";
-    }
-    EXPECT_EQ(program.ComboSelection(IDC_IMAGE_FORMAT), 2);
-    program.SetText(IDC_CSV_FILE_NAME, L"");
-    EXPECT_FALSE(program.IsChecked(IDC_PROGRESS)) << "no progress without a CSV file";
-    program.SetText(IDC_OUTPUT_FOLDER, L"");
-    EXPECT_FALSE(program.IsChecked(IDC_CLOSE_PROMPT)) << "the console stays without an output folder";
-    ASSERT_TRUE(program.Close());
-
-    // A stored choice to create images needs a stored folder of two characters,
-    // but the format list follows the stored choice.
-    Write(kSettings, L"OutputFolderName", L"C");
-    Write(kSettings, L"CreateImage", 1);
-    program.Start();
-    EXPECT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
-    EXPECT_FALSE(program.IsChecked(IDC_CREATE_IMAGE));
-    EXPECT_TRUE(program.IsEnabled(IDC_IMAGE_FORMAT));
-}
-
-TEST(DialogState, ModeSwitchLooksAtTheFileSystemAndKeepsTheSubfolderChoice) {
-    const TempFolder root(L"docs");
     const std::wstring withPdf = root.Path() + L"\\withpdf", pdf = withPdf + L"\\report.pdf";
     const std::wstring noPdf = root.Path() + L"\\nopdf", gone = root.Path() + L"\\gone";
     MakeFile(pdf);
@@ -71,8 +39,6 @@ TEST(DialogState, ModeSwitchLooksAtTheFileSystemAndKeepsTheSubfolderChoice) {
         {IDC_RADIO_FILE, gone, gone},          {IDC_RADIO_FOLDER, pdf, withPdf},
         {IDC_RADIO_FOLDER, gone + L".pdf", gone + L".pdf"},
     };
-    ProgramUnderTest program;
-    program.Start();
     for (const Case& c : cases) {
         program.Click(c.to == IDC_RADIO_FILE ? IDC_RADIO_FOLDER : IDC_RADIO_FILE);
         program.SetText(IDC_INPUT_PATH, c.path);

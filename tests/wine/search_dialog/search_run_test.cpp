@@ -19,7 +19,8 @@ struct SecretVariable {
 };
 }  // namespace
 
-TEST(SearchRun, HostileFieldsArriveIntactAndRunNothingElse) {
+// Then the refused runs: each shows its message and starts nothing.
+TEST(SearchRun, HostileFieldsArriveIntactAndRunNothingElseAndRefusedRunsStartNothing) {
     const SecretVariable secret;
     const StandInTool tool;
     ProgramUnderTest program(/*withStandIn=*/true);
@@ -39,8 +40,27 @@ TEST(SearchRun, HostileFieldsArriveIntactAndRunNothingElse) {
         EXPECT_EQ(records.back().args, (Args{L"-O", text(2), L"-o", text(3) + L".csv", L"-C", L"FF0000", text(0), text(1)}))
             << "line: " << testing::PrintToString(records.back().line);
     }
-    program.Settle();
-    EXPECT_EQ(tool.Records().size(), runs) << "an injected command started the tool again";
+
+    struct Case { const wchar_t* input; std::wstring search; const wchar_t *csv, *csvAfter, *message; };
+    const Case cases[] = {
+        {L"", L"", L"ab", L"ab", L"PDFファイルまたはPDFファイルが含まれた\r\nフォルダーを指定してください。"},
+        {L"C:\\Docs", L"", L"ab", L"ab", L"検索する文字列を入力してください。"},
+        // The completed CSV name stays although the line is refused.
+        {L"C:\\Docs", std::wstring(3200, L'x'), L"rr", L"rr.csv", L"コマンドラインの文字数が３２００文字を超えたため実行できません。"},
+        {L"C:\\Docs", L"invoice", L"out", L"out.csv", L"コマンドの実行失敗"},
+    };
+    for (const Case& c : cases) {
+        // The program's own folder is searched first: this cmd.exe is no program.
+        if (&c == &cases[3]) MakeFile(program.ProgramDirectory() + L"\\cmd.exe");
+        program.SetText(IDC_INPUT_PATH, c.input);
+        program.SetText(IDC_SEARCH_STRING, c.search);
+        program.SetText(IDC_CSV_FILE_NAME, c.csv);
+        program.Press(IDC_SEARCH);
+        EXPECT_EQ(program.TakeMessage(), c.message);
+        EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), c.csvAfter);
+        EXPECT_TRUE(program.IsEnabled());
+    }
+    EXPECT_EQ(tool.Records().size(), runs) << "an injected command or a refused run started the tool";
 }
 
 // The choices reach the tool as their options; the dialog stays disabled
@@ -77,31 +97,4 @@ TEST(SearchRun, TheDialogWaitsForTheConsoleOfASearchAndOfTheHelp) {
         EXPECT_TRUE(WaitUntil([&] { return program.IsEnabled(); }));
         EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), help ? L"rr" : L"rr.csv");
     }
-}
-
-TEST(SearchRun, RefusedRunsShowTheirMessageAndStartNothing) {
-    const StandInTool tool;
-    ProgramUnderTest program(/*withStandIn=*/true);
-    StoreQuietRun(L"");
-    program.Start();
-    struct Case { const wchar_t* input; std::wstring search; const wchar_t *csv, *csvAfter, *message; };
-    const Case cases[] = {
-        {L"", L"", L"ab", L"ab", L"PDFファイルまたはPDFファイルが含まれた\r\nフォルダーを指定してください。"},
-        {L"C:\\Docs", L"", L"ab", L"ab", L"検索する文字列を入力してください。"},
-        // The completed CSV name stays although the line is refused.
-        {L"C:\\Docs", std::wstring(3200, L'x'), L"rr", L"rr.csv", L"コマンドラインの文字数が３２００文字を超えたため実行できません。"},
-        {L"C:\\Docs", L"invoice", L"out", L"out.csv", L"コマンドの実行失敗"},
-    };
-    for (const Case& c : cases) {
-        // The program's own folder is searched first: this cmd.exe is no program.
-        if (&c == &cases[3]) MakeFile(program.ProgramDirectory() + L"\\cmd.exe");
-        program.SetText(IDC_INPUT_PATH, c.input);
-        program.SetText(IDC_SEARCH_STRING, c.search);
-        program.SetText(IDC_CSV_FILE_NAME, c.csv);
-        program.Press(IDC_SEARCH);
-        EXPECT_EQ(program.TakeMessage(), c.message);
-        EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), c.csvAfter);
-        EXPECT_TRUE(program.IsEnabled());
-    }
-    EXPECT_TRUE(tool.Records().empty());
 }

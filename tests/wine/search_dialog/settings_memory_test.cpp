@@ -52,7 +52,7 @@ TEST(SettingsMemory, EachBoxComesBackAndItsFlipIsStored) {
     }
 }
 
-TEST(SettingsMemory, TextsModeAndFormatComeBackAndTheChangedOnesAreStored) {
+TEST(SettingsMemory, TextsModeAndFormatComeBackTheChangedOnesAreStoredAndTheBoxesFollowTheirRules) {
     const std::wstring neverStored = L"the search string";
     ProgramUnderTest program;
     Write(kSettings, L"FileOrFolder", 1);
@@ -65,6 +65,10 @@ TEST(SettingsMemory, TextsModeAndFormatComeBackAndTheChangedOnesAreStored) {
         EXPECT_EQ(program.Text(t.control), std::wstring(L"C:\\stored ") + t.name);
         program.SetText(t.control, std::wstring(L"D:\\変更 ") + t.name);
     }
+    for (bool on : {true, false}) {
+        program.Click(IDC_CREATE_IMAGE);
+        EXPECT_EQ(program.IsEnabled(IDC_IMAGE_FORMAT), on) << "the format list follows the box";
+    }
     SendMessageW(program.Item(IDC_IMAGE_FORMAT), CB_SETCURSEL, 1, 0);
     program.Click(IDC_RADIO_FILE);
     program.SetText(IDC_SEARCH_STRING, neverStored);
@@ -74,9 +78,19 @@ TEST(SettingsMemory, TextsModeAndFormatComeBackAndTheChangedOnesAreStored) {
     for (const Stored& t : kTexts) EXPECT_EQ(ReadString(t.section, t.name), std::wstring(L"D:\\変更 ") + t.name);
     EXPECT_FALSE(HoldsText(TakeSnapshot(), neverStored));
 
+    // A stored choice to create images needs a stored folder of two characters,
+    // but the format list follows the stored choice.
     Write(kSettings, L"ImageFormat", 7);  // names no item
+    Write(kSettings, L"OutputFolderName", L"C");
+    for (const wchar_t* box : {L"CreateImage", L"Progress", L"CloseCommandPrompt"}) Write(kSettings, box, 1);
     program.Start();
     EXPECT_EQ(program.ComboSelection(IDC_IMAGE_FORMAT), -1);
+    EXPECT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE) || program.IsChecked(IDC_CREATE_IMAGE));
+    EXPECT_TRUE(program.IsEnabled(IDC_IMAGE_FORMAT));
+    program.SetText(IDC_CSV_FILE_NAME, L"");
+    EXPECT_FALSE(program.IsChecked(IDC_PROGRESS)) << "no progress without a CSV file";
+    program.SetText(IDC_OUTPUT_FOLDER, L"");
+    EXPECT_FALSE(program.IsChecked(IDC_CLOSE_PROMPT)) << "the console stays without an output folder";
     ASSERT_TRUE(program.Close());
     EXPECT_EQ(ReadInt(kSettings, L"ImageFormat"), 0xFFFFFFFFu);
 }

@@ -116,16 +116,21 @@ std::wstring ProgramUnderTest::TakeMessage() const {
     return text;
 }
 
-bool ProgramUnderTest::EndChild(const std::wstring& exe) const {
+std::vector<DWORD> ProcessIds(const std::wstring& exe, DWORD parent) {
+    std::vector<DWORD> ids;
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    DWORD child = 0;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !child; more = Process32NextW(snapshot, &entry))
-        if (entry.th32ParentProcessID == ProcessId() && lstrcmpiW(entry.szExeFile, exe.c_str()) == 0)
-            child = entry.th32ProcessID;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if ((!parent || entry.th32ParentProcessID == parent) && lstrcmpiW(entry.szExeFile, exe.c_str()) == 0)
+            ids.push_back(entry.th32ProcessID);
     CloseHandle(snapshot);
-    const HANDLE process = child ? OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, child) : nullptr;
+    return ids;
+}
+
+bool ProgramUnderTest::EndChild(const std::wstring& exe) const {
+    const std::vector<DWORD> children = ProcessIds(exe, ProcessId());
+    const HANDLE process = children.empty() ? nullptr : OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, children[0]);
     if (!process) return false;
     TerminateProcess(process, 1);
     WaitForSingleObject(process, 5000);

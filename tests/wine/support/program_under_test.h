@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "support/program_registry.h"
 #include "support/remote_dialog.h"
@@ -10,6 +11,8 @@
 
 // The folder of the test program itself: <build>\tests\wine.
 std::wstring TestProgramDirectory();
+// The running processes of this executable name, children of `parent` unless it is 0.
+std::vector<DWORD> ProcessIds(const std::wstring& exe, DWORD parent = 0);
 
 // The real program started as a process of its own and its search dialog.
 // The program's registry key is cleared before and after; the process and

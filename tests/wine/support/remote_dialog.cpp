@@ -2,43 +2,27 @@
 
 #include "support/wait.h"
 
-namespace {
-struct WindowSearch {
-    DWORD processId;
-    const std::wstring& caption;
-    HWND except;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lp) {
-    auto& search = *reinterpret_cast<WindowSearch*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner != search.processId || hwnd == search.except || !IsWindowVisible(hwnd)) return TRUE;
-    if (!search.caption.empty() && WindowTextOf(hwnd) != search.caption) return TRUE;
-    search.found = hwnd;
-    return FALSE;
+HWND FindProcessWindow(DWORD processId, const std::wstring& caption, HWND except) {
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && window != except && IsWindowVisible(window) &&
+            (caption.empty() || WindowTextOf(window) == caption))
+            return window;
+    }
+    return nullptr;
 }
-}  // namespace
 
 HWND WaitForProcessWindow(DWORD processId, const std::wstring& caption, HWND except) {
-    WindowSearch search{processId, caption, except, nullptr};
-    WaitUntil([&] { return !EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search)) && search.found; });
-    return search.found;
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindProcessWindow(processId, caption, except)) != nullptr; });
+    return found;
 }
 
 std::wstring WindowTextOf(HWND window) {
     wchar_t buffer[4096] = {};
     SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
     return buffer;
-}
-
-void RemoteDialog::SetText(int id, const std::wstring& text) const {
-    SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void RemoteDialog::Press(int id) const {
-    PostMessageW(m_window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
 }
 
 void RemoteDialog::PostKey(int id, WORD key) const {
@@ -67,6 +51,4 @@ void RemoteDialog::Settle() const {
     SendMessageTimeoutW(m_window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored);
 }
 
-bool RemoteDialog::WaitClosed() const {
-    return WaitUntil([&] { return !IsWindow(m_window); });
-}
+bool RemoteDialog::WaitClosed() const { return WaitUntil([&] { return !IsWindow(m_window); }); }

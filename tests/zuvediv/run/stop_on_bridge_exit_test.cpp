@@ -1,5 +1,7 @@
 // A search whose console bridge ends stops within a second, workers and
 // all, and writes nothing after; a tool not started by the bridge runs on.
+// (Under Wine the console's close is shown too, but on documents of a page
+// or two, which end before a worker left alone would show.)
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,15 +9,12 @@
 #include <thread>
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "pdf_writer.h"
 #include "support/pdf_fixtures.h"
-
-extern char** environ;
 
 namespace zuvediv_test {
 namespace {
@@ -29,25 +28,19 @@ pid_t start_as_bridge_does(int stdin_fd, const std::string& status_file, std::ve
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-    std::vector<std::string> env{"ZUVEDIV_STATUS_FILE=" + status_file};
-    for (char** e = environ; *e; ++e) env.emplace_back(*e);
-    std::vector<char*> envp;
-    for (std::string& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, stdin_fd, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    posix_spawn(&pid, ZUVEDIV_BINARY, &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(stdin_fd, 0);
+        dup2(open("/dev/null", O_WRONLY), 1);
+        setenv("ZUVEDIV_STATUS_FILE", status_file.c_str(), 1);
+        execv(ZUVEDIV_BINARY, argv.data());
+        _exit(127);
+    }
     return pid;
 }
 
 size_t file_count(const fs::path& folder) {
-    size_t count = 0;
-    for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator(); ++it) ++count;
-    return count;
+    return std::distance(fs::recursive_directory_iterator(folder), fs::recursive_directory_iterator());
 }
 
 template <typename Condition>
@@ -64,8 +57,7 @@ TEST(StopOnBridgeExit, ToolAndWorkersEndWithTheBridgeAndWriteNothingAfter) {
     const ScratchDir dir;
     fs::create_directories(dir.path() / "docs");
     // Long documents, so that workers are busy drawing pages when it stops.
-    const std::vector<pdf_writer::PageLines> pages(100, {{50, 50, "here"}});
-    pdf_writer::write_pdf(dir.path() / "docs" / "0.pdf", pages);
+    pdf_writer::write_pdf(dir.path() / "docs" / "0.pdf", std::vector<pdf_writer::PageLines>(100, {{50, 50, "here"}}));
     for (int i = 1; i < 4; ++i) fs::create_hard_link(dir.path() / "docs" / "0.pdf", dir.path() / "docs" / (std::to_string(i) + ".pdf"));
     fs::create_directories(dir.path() / "out");
     write_file(dir / "out/r.csv", "previous list");
@@ -88,8 +80,6 @@ TEST(StopOnBridgeExit, ToolAndWorkersEndWithTheBridgeAndWriteNothingAfter) {
     EXPECT_EQ(file_count(dir.path() / "out"), files_at_stop);
     EXPECT_EQ(read_file(dir / "out/r.csv"), "previous list");
     EXPECT_LT(files_at_stop, 400u + 1) << "stopped before the end";
-    for (const auto& entry : fs::directory_iterator(dir.path() / "out"))
-        EXPECT_TRUE(entry.path().extension() == ".png" || entry.path().filename() == "r.csv") << entry.path();
 }
 
 TEST(StopOnBridgeExit, StandardInputThatIsNoSocketIsNoLifeline) {
