@@ -3,14 +3,15 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shlobj.h>
-#include <shlwapi.h>
 #include <windowsx.h>
 
 #include <cwchar>
 #include <vector>
 
 #include "winlayer/com_apartment.h"
+#include "search_dialog/path_rules.h"
 #include "winlayer/dialog_init.h"
+#include "winlayer/picker_library.h"
 #include "winlayer/window_text.h"
 
 namespace {
@@ -59,10 +60,7 @@ std::wstring StartFolder(const std::wstring& path) {
     if (path.empty()) return {};
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return path;
-    std::vector<wchar_t> buffer(path.begin(), path.end());
-    buffer.push_back(L'\0');
-    PathRemoveFileSpecW(buffer.data());
-    const std::wstring parent(buffer.data());
+    const std::wstring parent = RemoveLastElement(path);
     const DWORD parentAttributes = GetFileAttributesW(parent.c_str());
     if (parentAttributes != INVALID_FILE_ATTRIBUTES && (parentAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return parent;
@@ -121,7 +119,7 @@ bool BrowseEdit::PickFile(std::wstring& path) const {
     std::vector<wchar_t> file(32768, L'\0');
     // Offer the current file's name when the field holds one.
     if (!current.empty() && folder != current && current.size() < file.size())
-        wcsncpy(file.data(), PathFindFileNameW(current.c_str()), file.size() - 1);
+        wcsncpy(file.data(), LastElement(current).c_str(), file.size() - 1);
 
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
@@ -132,7 +130,7 @@ bool BrowseEdit::PickFile(std::wstring& path) const {
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.lpstrDefExt = m_defaultExtension.empty() ? nullptr : m_defaultExtension.c_str();
     ofn.Flags = m_fileFlags | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (!GetOpenFileNameW(&ofn)) return false;
+    if (!OpenFilePicker(ofn)) return false;
     path = file.data();
     return true;
 }
@@ -147,12 +145,8 @@ bool BrowseEdit::PickFolder(std::wstring& path) const {
     info.ulFlags = m_folderFlags | BIF_NEWDIALOGSTYLE;
     info.lpfn = FolderPickerCallback;
     info.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
-    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info);
-    if (!item) return false;
-    wchar_t chosen[MAX_PATH] = {};
-    const BOOL isPath = SHGetPathFromIDListW(item, chosen);
-    CoTaskMemFree(item);
-    if (!isPath) return false;  // not a file-system folder
+    const std::wstring chosen = FolderPicker(info);
+    if (chosen.empty()) return false;
     path = chosen;
     return true;
 }
