@@ -20,19 +20,6 @@ const wchar_t kModeProperty[] = L"BrowseEdit.Mode";
 const wchar_t kModeKey[] = L"MFCEditBrowse_Mode";
 WNDPROC g_editProc = nullptr;
 
-// The class keeps the edit's behaviour and remembers the first browse mode
-// that the template's initialisation data gives it.
-LRESULT CALLBACK ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == kDialogInitMessage) {
-        const std::wstring mode = DialogInitProperty(reinterpret_cast<const char*>(lp),
-                                                     static_cast<size_t>(wp), kModeKey);
-        if (!mode.empty()) SetPropW(hwnd, kModeProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(_wtoi(mode.c_str()))));
-        return 0;
-    }
-    if (msg == WM_NCDESTROY) RemovePropW(hwnd, kModeProperty);
-    return CallWindowProcW(g_editProc, hwnd, msg, wp, lp);
-}
-
 int ButtonWidth(HWND hwnd) {
     RECT client{};
     GetClientRect(hwnd, &client);
@@ -81,12 +68,12 @@ void BrowseEdit::RegisterWindowClass() {
 }
 
 BrowseEdit::~BrowseEdit() {
-    if (m_hwnd && IsWindow(m_hwnd)) RemoveWindowSubclass(m_hwnd, SubclassProc, 0);
+    if (m_hwnd && IsWindow(m_hwnd)) SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
 }
 
 void BrowseEdit::Attach(HWND edit) {
     m_hwnd = edit;
-    SetWindowSubclass(edit, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowLongPtrW(edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     switch (reinterpret_cast<INT_PTR>(GetPropW(edit, kModeProperty))) {
     case 1: EnableFileBrowseButton(L"", L"", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT); break;
     case 2: EnableFolderBrowseButton(L"", BIF_RETURNONLYFSDIRS); break;
@@ -188,21 +175,34 @@ void BrowseEdit::PaintButton() {
     ReleaseDC(m_hwnd, dc);
 }
 
-LRESULT CALLBACK BrowseEdit::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                          DWORD_PTR data) {
-    auto* self = reinterpret_cast<BrowseEdit*>(data);
-    if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, SubclassProc, 0);
-        self->m_hwnd = nullptr;
-        return DefSubclassProc(hwnd, msg, wp, lp);
+// Keeps the edit's behaviour, remembers the first browse mode that the
+// template's initialisation data gives, and hands the rest to the bound object.
+LRESULT CALLBACK BrowseEdit::ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kDialogInitMessage) {
+        const std::wstring mode = DialogInitProperty(reinterpret_cast<const char*>(lp),
+                                                     static_cast<size_t>(wp), kModeKey);
+        if (!mode.empty()) SetPropW(hwnd, kModeProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(_wtoi(mode.c_str()))));
+        return 0;
     }
-    return self->HandleMessage(msg, wp, lp);
+    auto* self = reinterpret_cast<BrowseEdit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == WM_NCDESTROY) {
+        RemovePropW(hwnd, kModeProperty);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if (self) self->m_hwnd = nullptr;
+    } else if (self) {
+        return self->HandleMessage(msg, wp, lp);
+    }
+    return CallWindowProcW(g_editProc, hwnd, msg, wp, lp);
+}
+
+LRESULT BrowseEdit::CallEditProc(UINT msg, WPARAM wp, LPARAM lp) const {
+    return CallWindowProcW(g_editProc, m_hwnd, msg, wp, lp);
 }
 
 LRESULT BrowseEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_NCCALCSIZE: {
-        const LRESULT result = DefSubclassProc(m_hwnd, msg, wp, lp);
+        const LRESULT result = CallEditProc(msg, wp, lp);
         if (m_mode != Mode::None) {
             RECT* rect = wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0] : reinterpret_cast<RECT*>(lp);
             const int height = rect->bottom - rect->top;
@@ -211,12 +211,12 @@ LRESULT BrowseEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return result;
     }
     case WM_NCPAINT: {
-        const LRESULT result = DefSubclassProc(m_hwnd, msg, wp, lp);
+        const LRESULT result = CallEditProc(msg, wp, lp);
         PaintButton();
         return result;
     }
     case WM_NCHITTEST: {
-        const LRESULT hit = DefSubclassProc(m_hwnd, msg, wp, lp);
+        const LRESULT hit = CallEditProc(msg, wp, lp);
         if (m_mode == Mode::None) return hit;
         RECT window{};
         GetWindowRect(m_hwnd, &window);
@@ -257,5 +257,5 @@ LRESULT BrowseEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     default:
         break;
     }
-    return DefSubclassProc(m_hwnd, msg, wp, lp);
+    return CallEditProc(msg, wp, lp);
 }
