@@ -8,8 +8,8 @@
 #include <cwchar>
 #include <vector>
 
-#include "winlayer/com_apartment.h"
 #include "search_dialog/path_rules.h"
+#include "winlayer/com_apartment.h"
 #include "winlayer/dialog_init.h"
 #include "winlayer/picker_library.h"
 #include "winlayer/window_text.h"
