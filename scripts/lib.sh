@@ -17,7 +17,7 @@ WINESERVER=/usr/lib/wine/wineserver
 UI_FONT_FACE="Vivevav UI Gothic"
 UI_FONT_SOURCE=/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf
 UI_FONT_FILE="$ROOT/build/fonts/vivevav-ui-gothic.ttf"
-# The console font: IPA Gothic with a bounding box one full-width cell wide,
+# The console font: IPA Gothic with a bounding box one half-width cell wide,
 # made by make_console_font.py (see README).
 CONSOLE_FONT_FACE="Vivevav Console Gothic"
 CONSOLE_FONT_SOURCE=/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf

@@ -23,6 +23,12 @@ std::wstring RemoveLastElement(const std::wstring& path) {
     return path.substr(0, slash);
 }
 
+std::wstring LastElement(const std::wstring& path) {
+    const auto slash = path.rfind(L'\\');
+    if (slash != std::wstring::npos) return path.substr(slash + 1);
+    return path.size() >= 2 && path[1] == L':' ? path.substr(2) : path;
+}
+
 std::optional<std::wstring> PathForFileMode(const std::wstring& text, const PathLookup& lookup) {
     if (text.empty()) return std::nullopt;
     const std::wstring path = TrimmedCopy(text);

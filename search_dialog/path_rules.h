@@ -26,3 +26,6 @@ std::optional<std::wstring> PathForFolderMode(const std::wstring& text, const Pa
 // The path without its last element and the backslash before it; a drive
 // root keeps its backslash (C:\a.pdf -> C:\).
 std::wstring RemoveLastElement(const std::wstring& path);
+
+// The path's last element: what follows its last backslash, or its drive.
+std::wstring LastElement(const std::wstring& path);

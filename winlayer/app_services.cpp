@@ -1,12 +1,11 @@
 #include "winlayer/app_services.h"
 
-#include <shlwapi.h>
+#include "search_dialog/path_rules.h"
 
 std::wstring ApplicationName() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const wchar_t* name = PathFindFileNameW(path);
-    std::wstring result(name);
+    std::wstring result = LastElement(path);
     const auto dot = result.rfind(L'.');
     if (dot != std::wstring::npos) result.resize(dot);
     return result;
@@ -15,8 +14,7 @@ std::wstring ApplicationName() {
 std::wstring ProgramDirectory() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    PathRemoveFileSpecW(path);
-    return path;
+    return RemoveLastElement(path);
 }
 
 void ShowMessage(HWND owner, const std::wstring& text) {

@@ -3,14 +3,15 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shlobj.h>
-#include <shlwapi.h>
 #include <windowsx.h>
 
 #include <cwchar>
 #include <vector>
 
+#include "search_dialog/path_rules.h"
 #include "winlayer/com_apartment.h"
 #include "winlayer/dialog_init.h"
+#include "winlayer/picker_library.h"
 #include "winlayer/window_text.h"
 
 namespace {
@@ -18,19 +19,6 @@ const wchar_t kClassName[] = L"MfcEditBrowse";
 const wchar_t kModeProperty[] = L"BrowseEdit.Mode";
 const wchar_t kModeKey[] = L"MFCEditBrowse_Mode";
 WNDPROC g_editProc = nullptr;
-
-// The class keeps the edit's behaviour and remembers the first browse mode
-// that the template's initialisation data gives it.
-LRESULT CALLBACK ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == kDialogInitMessage) {
-        const std::wstring mode = DialogInitProperty(reinterpret_cast<const char*>(lp),
-                                                     static_cast<size_t>(wp), kModeKey);
-        if (!mode.empty()) SetPropW(hwnd, kModeProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(_wtoi(mode.c_str()))));
-        return 0;
-    }
-    if (msg == WM_NCDESTROY) RemovePropW(hwnd, kModeProperty);
-    return CallWindowProcW(g_editProc, hwnd, msg, wp, lp);
-}
 
 int ButtonWidth(HWND hwnd) {
     RECT client{};
@@ -59,10 +47,7 @@ std::wstring StartFolder(const std::wstring& path) {
     if (path.empty()) return {};
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return path;
-    std::vector<wchar_t> buffer(path.begin(), path.end());
-    buffer.push_back(L'\0');
-    PathRemoveFileSpecW(buffer.data());
-    const std::wstring parent(buffer.data());
+    const std::wstring parent = RemoveLastElement(path);
     const DWORD parentAttributes = GetFileAttributesW(parent.c_str());
     if (parentAttributes != INVALID_FILE_ATTRIBUTES && (parentAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return parent;
@@ -83,12 +68,12 @@ void BrowseEdit::RegisterWindowClass() {
 }
 
 BrowseEdit::~BrowseEdit() {
-    if (m_hwnd && IsWindow(m_hwnd)) RemoveWindowSubclass(m_hwnd, SubclassProc, 0);
+    if (m_hwnd && IsWindow(m_hwnd)) SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
 }
 
 void BrowseEdit::Attach(HWND edit) {
     m_hwnd = edit;
-    SetWindowSubclass(edit, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowLongPtrW(edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     switch (reinterpret_cast<INT_PTR>(GetPropW(edit, kModeProperty))) {
     case 1: EnableFileBrowseButton(L"", L"", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT); break;
     case 2: EnableFolderBrowseButton(L"", BIF_RETURNONLYFSDIRS); break;
@@ -121,7 +106,7 @@ bool BrowseEdit::PickFile(std::wstring& path) const {
     std::vector<wchar_t> file(32768, L'\0');
     // Offer the current file's name when the field holds one.
     if (!current.empty() && folder != current && current.size() < file.size())
-        wcsncpy(file.data(), PathFindFileNameW(current.c_str()), file.size() - 1);
+        wcsncpy(file.data(), LastElement(current).c_str(), file.size() - 1);
 
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
@@ -132,7 +117,7 @@ bool BrowseEdit::PickFile(std::wstring& path) const {
     ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.lpstrDefExt = m_defaultExtension.empty() ? nullptr : m_defaultExtension.c_str();
     ofn.Flags = m_fileFlags | OFN_EXPLORER | OFN_ENABLESIZING;
-    if (!GetOpenFileNameW(&ofn)) return false;
+    if (!OpenFilePicker(ofn)) return false;
     path = file.data();
     return true;
 }
@@ -147,12 +132,8 @@ bool BrowseEdit::PickFolder(std::wstring& path) const {
     info.ulFlags = m_folderFlags | BIF_NEWDIALOGSTYLE;
     info.lpfn = FolderPickerCallback;
     info.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
-    PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&info);
-    if (!item) return false;
-    wchar_t chosen[MAX_PATH] = {};
-    const BOOL isPath = SHGetPathFromIDListW(item, chosen);
-    CoTaskMemFree(item);
-    if (!isPath) return false;  // not a file-system folder
+    const std::wstring chosen = FolderPicker(info);
+    if (chosen.empty()) return false;
     path = chosen;
     return true;
 }
@@ -194,21 +175,34 @@ void BrowseEdit::PaintButton() {
     ReleaseDC(m_hwnd, dc);
 }
 
-LRESULT CALLBACK BrowseEdit::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                          DWORD_PTR data) {
-    auto* self = reinterpret_cast<BrowseEdit*>(data);
-    if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, SubclassProc, 0);
-        self->m_hwnd = nullptr;
-        return DefSubclassProc(hwnd, msg, wp, lp);
+// Keeps the edit's behaviour, remembers the first browse mode that the
+// template's initialisation data gives, and hands the rest to the bound object.
+LRESULT CALLBACK BrowseEdit::ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == kDialogInitMessage) {
+        const std::wstring mode = DialogInitProperty(reinterpret_cast<const char*>(lp),
+                                                     static_cast<size_t>(wp), kModeKey);
+        if (!mode.empty()) SetPropW(hwnd, kModeProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(_wtoi(mode.c_str()))));
+        return 0;
     }
-    return self->HandleMessage(msg, wp, lp);
+    auto* self = reinterpret_cast<BrowseEdit*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (msg == WM_NCDESTROY) {
+        RemovePropW(hwnd, kModeProperty);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if (self) self->m_hwnd = nullptr;
+    } else if (self) {
+        return self->HandleMessage(msg, wp, lp);
+    }
+    return CallWindowProcW(g_editProc, hwnd, msg, wp, lp);
+}
+
+LRESULT BrowseEdit::CallEditProc(UINT msg, WPARAM wp, LPARAM lp) const {
+    return CallWindowProcW(g_editProc, m_hwnd, msg, wp, lp);
 }
 
 LRESULT BrowseEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_NCCALCSIZE: {
-        const LRESULT result = DefSubclassProc(m_hwnd, msg, wp, lp);
+        const LRESULT result = CallEditProc(msg, wp, lp);
         if (m_mode != Mode::None) {
             RECT* rect = wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0] : reinterpret_cast<RECT*>(lp);
             const int height = rect->bottom - rect->top;
@@ -217,12 +211,12 @@ LRESULT BrowseEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         return result;
     }
     case WM_NCPAINT: {
-        const LRESULT result = DefSubclassProc(m_hwnd, msg, wp, lp);
+        const LRESULT result = CallEditProc(msg, wp, lp);
         PaintButton();
         return result;
     }
     case WM_NCHITTEST: {
-        const LRESULT hit = DefSubclassProc(m_hwnd, msg, wp, lp);
+        const LRESULT hit = CallEditProc(msg, wp, lp);
         if (m_mode == Mode::None) return hit;
         RECT window{};
         GetWindowRect(m_hwnd, &window);
@@ -263,5 +257,5 @@ LRESULT BrowseEdit::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     default:
         break;
     }
-    return DefSubclassProc(m_hwnd, msg, wp, lp);
+    return CallEditProc(msg, wp, lp);
 }

@@ -17,8 +17,8 @@ public:
     // Registers the window class the dialog templates name for these fields.
     static void RegisterWindowClass();
 
-    // Binds the object to a control of a dialog; the first mode comes from
-    // the template (see RegisterWindowClass).
+    // Binds the object to a control of this class in a dialog; the first
+    // mode comes from the template (see RegisterWindowClass).
     void Attach(HWND edit);
     HWND GetSafeHwnd() const { return m_hwnd; }
 
@@ -35,9 +35,12 @@ protected:
 private:
     enum class Mode { None, File, Folder };
 
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                         DWORD_PTR data);
+    // The class's procedure hands the messages of a bound field to its
+    // object. A comctl32 subclass would do the same at the cost of a window
+    // property lookup per message, which under Wine is a server round trip.
+    static LRESULT CALLBACK ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT CallEditProc(UINT msg, WPARAM wp, LPARAM lp) const;
     RECT ButtonRect() const;  // window coordinates
     void PaintButton();
     // Opens the picker; a confirmed path replaces the text.

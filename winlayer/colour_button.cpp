@@ -9,6 +9,7 @@
 #include "winlayer/colour_palette.h"
 #include "winlayer/colour_palette_popup.h"
 #include "winlayer/dialog_init.h"
+#include "winlayer/picker_library.h"
 #include "winlayer/window_class.h"
 
 namespace {
@@ -65,7 +66,7 @@ void ChooseOther(HWND hwnd, ButtonState& s) {
     cc.rgbResult = s.colour;
     cc.lpCustColors = s.customColours;
     cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-    if (!ChooseColorW(&cc)) return;
+    if (!ColourPicker(cc)) return;
     SetColour(hwnd, s, cc.rgbResult);
     NotifyParent(hwnd);
 }

@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include "winlayer/picker_library.h"
+
 namespace {
 
 bool g_comEntered = false;
@@ -10,10 +12,10 @@ bool g_comEntered = false;
 
 void EnsureComApartment() {
     if (g_comEntered) return;
-    g_comEntered = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    g_comEntered = SUCCEEDED(EnterComApartment(COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
 }
 
 void ReleaseComApartment() {
-    if (g_comEntered) CoUninitialize();
+    if (g_comEntered) LeaveComApartment();
     g_comEntered = false;
 }

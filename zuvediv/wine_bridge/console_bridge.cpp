@@ -10,8 +10,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "double_cell_layout.h"
 
 namespace {
 // The command line after the program name, exactly as it reached us.
@@ -30,12 +33,45 @@ std::wstring NativeToolPath() {
     return folder + L"zuvediv";
 }
 
+// The layout for a console in a double-byte code page whose cells are half
+// a kanji wide (the console font of our Wine set-up); none for any other
+// console, whose cells already hold a whole character.
+std::optional<zuvediv::DoubleCellLayout> DoubleCellLayoutFor(HANDLE console) {
+    const UINT codePage = GetConsoleOutputCP();
+    CPINFO codePageInfo{};
+    CONSOLE_FONT_INFOEX font{};
+    font.cbSize = sizeof font;
+    CONSOLE_SCREEN_BUFFER_INFO screen{};
+    if (!GetCPInfo(codePage, &codePageInfo) || codePageInfo.MaxCharSize != 2 ||
+        !GetCurrentConsoleFontEx(console, FALSE, &font) || !GetConsoleScreenBufferInfo(console, &screen))
+        return std::nullopt;
+    // A kanji is about as wide as the cell is high, a half-width cell half that.
+    if (font.dwFontSize.X * 4 >= font.dwFontSize.Y * 3) return std::nullopt;
+    return zuvediv::DoubleCellLayout(screen.dwSize.X, screen.dwCursorPosition.X, [codePage](char16_t unit) {
+        const wchar_t character = unit;
+        char bytes[2];
+        return WideCharToMultiByte(codePage, 0, &character, 1, bytes, sizeof bytes, nullptr, nullptr) == 2;
+    });
+}
+
+void WriteToConsole(HANDLE console, std::optional<zuvediv::DoubleCellLayout>& layout, const std::wstring& text) {
+    std::wstring laid = text;
+    if (layout) {
+        const std::u16string_view units(reinterpret_cast<const char16_t*>(text.data()), text.size());
+        const std::u16string cells = layout->Lay(units);
+        laid.assign(cells.begin(), cells.end());
+    }
+    DWORD written = 0;
+    WriteConsoleW(console, laid.data(), static_cast<DWORD>(laid.size()), &written, nullptr);
+}
+
 // Writes UTF-8 bytes to the console as UTF-16, or passes them on when redirected.
 class Output {
 public:
     explicit Output(DWORD which) : m_handle(GetStdHandle(which)) {
         DWORD mode = 0;
         m_console = GetConsoleMode(m_handle, &mode) != FALSE;
+        if (m_console) m_layout = DoubleCellLayoutFor(m_handle);
     }
     void Write(const char* bytes, DWORD size) {
         if (!m_console) {
@@ -57,14 +93,14 @@ public:
         const int wide = MultiByteToWideChar(CP_UTF8, 0, m_pending.data(), static_cast<int>(complete), nullptr, 0);
         std::wstring text(static_cast<size_t>(wide), L'\0');
         MultiByteToWideChar(CP_UTF8, 0, m_pending.data(), static_cast<int>(complete), &text[0], wide);
-        DWORD written = 0;
-        WriteConsoleW(m_handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        WriteToConsole(m_handle, m_layout, text);
         m_pending.erase(0, complete);
     }
 
 private:
     HANDLE m_handle;
     bool m_console = false;
+    std::optional<zuvediv::DoubleCellLayout> m_layout;
     std::string m_pending;
 };
 
@@ -102,10 +138,14 @@ bool NativeProcessAlive(unsigned long pid) {
 }
 
 void Report(const std::wstring& message) {
-    DWORD written = 0;
-    if (!WriteConsoleW(GetStdHandle(STD_ERROR_HANDLE), message.data(), static_cast<DWORD>(message.size()), &written,
-                       nullptr))
+    const HANDLE console = GetStdHandle(STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    if (!GetConsoleMode(console, &mode)) {
         fwprintf(stderr, L"%ls", message.c_str());
+        return;
+    }
+    std::optional<zuvediv::DoubleCellLayout> layout = DoubleCellLayoutFor(console);
+    WriteToConsole(console, layout, message);
 }
 
 // A connected pair of loopback sockets. Wine hands the tool the unix socket
