@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/hit_frames.h"
+#include "ocr/page_reader.h"
 #include "output/image_files.h"
 #include "text/phrase_matcher.h"
 #include "text/text_folding.h"
@@ -23,6 +24,7 @@ struct DocumentResult {
     DocumentStatus status = DocumentStatus::searched;
     std::string reason;  // why it was skipped
     int pages = 0;
+    int recognised_pages = 0;  // read by the recogniser
     std::vector<DocumentHit> hits;
     std::vector<std::string> image_errors;
     bool from_cache = false;  // matched from stored page text
@@ -42,8 +44,11 @@ struct SearchRequest {
     std::string password;
     const ImageRequest* images = nullptr;  // null: no images
     const std::vector<int>* only_pages = nullptr;  // sorted page numbers; null: all
+    bool recognise_scans = true;  // false: the text layer only
     // Given each page's text to keep, unless the document is encrypted.
-    std::function<void(int page_index, const std::u32string& chars)> keep_page_text = nullptr;
+    std::function<void(int page_index, const std::u32string& chars, PageSource source)> keep_page_text = nullptr;
+    // Told after each page, to show that the document is still going.
+    std::function<void(int page_index, PageSource source)> page_done = nullptr;
 };
 
 DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request);
