@@ -24,10 +24,10 @@ struct DocumentResult {
     DocumentStatus status = DocumentStatus::searched;
     std::string reason;  // why it was skipped
     int pages = 0;
-    int recognised_pages = 0;  // read by the recogniser
     std::vector<DocumentHit> hits;
     std::vector<std::string> image_errors;
     bool from_cache = false;  // matched from stored page text
+    int recognised_pages = 0;  // read by the recogniser
 };
 
 struct ImageRequest {
