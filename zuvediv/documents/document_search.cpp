@@ -76,10 +76,12 @@ DocumentResult search_document(const std::string& pdf_path, const SearchRequest&
         if (request.only_pages && !std::binary_search(request.only_pages->begin(), request.only_pages->end(), index + 1)) continue;
         std::unique_ptr<poppler::page> page(pdf.document->create_page(index));
         if (!page) continue;
-        const PageReading reading = read_page(*page, request.recognise_scans);
+        const PageReading reading = read_page(*page, request.recognise_scans, [&] {
+            if (request.progress) request.progress({index, false});
+        });
         if (reading.source == PageSource::recognised) ++result.recognised_pages;
         if (keep_text) request.keep_page_text(index, reading.text.chars, reading.source);
-        if (request.page_done) request.page_done(index, reading.source);
+        if (request.progress) request.progress({index, reading.source == PageSource::recognised});
         const std::vector<PageHit> hits = find_page_hits(reading.text, *request.folder, *request.matcher);
         if (hits.empty()) continue;
         for (const PageHit& hit : hits) result.hits.push_back({index + 1, hit.context});

@@ -30,6 +30,13 @@ struct DocumentResult {
     int recognised_pages = 0;  // read by the recogniser
 };
 
+// A document being read is still going: told now and then while a page is
+// read, and once for each page read by the recogniser.
+struct PageProgress {
+    int page = 0;  // from 0
+    bool recognised = false;
+};
+
 struct ImageRequest {
     ImageFormat format = ImageFormat::png;
     int dpi = 150;
@@ -47,8 +54,7 @@ struct SearchRequest {
     bool recognise_scans = true;  // false: the text layer only
     // Given each page's text to keep, unless the document is encrypted.
     std::function<void(int page_index, const std::u32string& chars, PageSource source)> keep_page_text = nullptr;
-    // Told after each page, to show that the document is still going.
-    std::function<void(int page_index, PageSource source)> page_done = nullptr;
+    std::function<void(const PageProgress& progress)> progress = nullptr;
 };
 
 DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request);

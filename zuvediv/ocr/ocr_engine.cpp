@@ -4,6 +4,7 @@
 
 #include <omp.h>
 #include <tesseract/baseapi.h>
+#include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
 #include "text/page_hits.h"
@@ -54,12 +55,19 @@ std::vector<RecognisedWord> collect_words(tesseract::ResultIterator& it) {
 
 }  // namespace
 
-std::vector<RecognisedWord> recognise(const GreyImage& image, int dpi) {
+std::vector<RecognisedWord> recognise(const GreyImage& image, int dpi, const std::function<void()>& still_going) {
     tesseract::TessBaseAPI& engine = process_engine();
+    still_going();  // loading the language data takes a while the first time
+    tesseract::ETEXT_DESC monitor;
+    monitor.cancel_this = const_cast<std::function<void()>*>(&still_going);
+    monitor.cancel = [](void* told, int) {
+        (*static_cast<const std::function<void()>*>(told))();
+        return false;
+    };
     engine.SetImage(image.pixels.data(), image.width, image.height, 1, image.bytes_per_row);
     engine.SetSourceResolution(dpi);
     // A page the recogniser gives up on must not pass for a page without words.
-    if (engine.Recognize(nullptr) != 0) {
+    if (engine.Recognize(&monitor) != 0) {
         engine.Clear();
         throw std::runtime_error("ページを文字認識できません");
     }

@@ -2,6 +2,7 @@
 // The recogniser, Japanese and English. Loading its language data takes
 // longer than reading a page, so each process makes one, on its first page
 // that needs it, and keeps it.
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -15,7 +16,8 @@ struct RecogniserUnavailable : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Words in reading order, boxes in pixels of the image.
-std::vector<RecognisedWord> recognise(const GreyImage& image, int dpi);
+// Words in reading order, boxes in pixels of the image. still_going is
+// called as words are read: a page takes seconds.
+std::vector<RecognisedWord> recognise(const GreyImage& image, int dpi, const std::function<void()>& still_going);
 
 }  // namespace zuvediv

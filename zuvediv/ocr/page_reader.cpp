@@ -13,7 +13,7 @@ bool holds_no_text(const PageText& text) {
                        [](char32_t c) { return u_isUWhiteSpace(static_cast<UChar32>(c)) || c == 0xFEFF || c == 0x200B; });
 }
 
-PageReading read_page(const poppler::page& page, bool recognise_scans) {
+PageReading read_page(const poppler::page& page, bool recognise_scans, const std::function<void()>& still_going) {
     PageReading reading{read_page_text(page), PageSource::text_layer};
     if (!holds_no_text(reading.text)) return reading;
     if (!recognise_scans) {
@@ -22,7 +22,7 @@ PageReading read_page(const poppler::page& page, bool recognise_scans) {
     }
     const GreyImage image = render_grey(page, kRecognitionDpi);
     if (!has_ink(image)) return reading;
-    reading.text = join_words(to_word_boxes(recognise(image, kRecognitionDpi), 72.0 / kRecognitionDpi));
+    reading.text = join_words(to_word_boxes(recognise(image, kRecognitionDpi, still_going), 72.0 / kRecognitionDpi));
     reading.source = PageSource::recognised;
     return reading;
 }

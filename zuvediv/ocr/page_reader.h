@@ -1,6 +1,8 @@
 #pragma once
 // A page's text: its text layer, or, for a page whose layer holds no text
 // but that has something drawn on it, what the recogniser reads there.
+#include <functional>
+
 #include "text/page_text.h"
 
 namespace poppler { class page; }
@@ -25,6 +27,7 @@ struct PageReading {
 constexpr int kRecognitionDpi = 300;
 
 bool holds_no_text(const PageText& text);
-PageReading read_page(const poppler::page& page, bool recognise_scans);
+// still_going is called now and then while the recogniser reads.
+PageReading read_page(const poppler::page& page, bool recognise_scans, const std::function<void()>& still_going);
 
 }  // namespace zuvediv

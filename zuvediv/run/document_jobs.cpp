@@ -58,7 +58,7 @@ void search_documents(const Options& o, const RunPaths& paths, const SearchTerms
         request.recognise_scans = !o.text_layer_only;
         if (writer.active())
             request.keep_page_text = [&](int page, const std::u32string& chars, PageSource source) { writer.add(page, chars, source); };
-        request.page_done = [](int page, PageSource source) { tell_page_done({page, source == PageSource::recognised}); };
+        request.progress = tell_progress;
         DocumentResult result = search_document(file.path, request);
         writer.finish();
         return result;

@@ -26,8 +26,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Pages of the text layer go by in a millisecond; telling each would cost
-// more than it says.
+// Pages of the text layer go by in a millisecond, and the recogniser tells
+// each word; passing on each would cost more than it says.
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
 
 // In a worker process: where its progress frames go, and when the last went.
@@ -276,7 +276,7 @@ private:
 
 }  // namespace
 
-void tell_page_done(const PageProgress& progress) {
+void tell_progress(const PageProgress& progress) {
     if (progress_fd < 0) return;
     const Clock::time_point now = Clock::now();
     if (!progress.recognised && now - last_progress < kProgressInterval) return;

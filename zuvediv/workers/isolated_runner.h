@@ -1,7 +1,7 @@
 #pragma once
 // Runs each document in its own worker process. Poppler cannot be
 // interrupted, and a damaged file may hang or crash it: a worker that
-// goes the time limit without reporting a page done is killed and its
+// goes the time limit without telling progress is killed and its
 // document reported as skipped, and a crash costs only that document. A
 // long document making progress is never cut off. Results arrive in
 // completion order; the caller restores file order.
@@ -27,8 +27,8 @@ using ProgressSeen = std::function<void(size_t index, const PageProgress& progre
 void run_isolated(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
                   const ProgressSeen& progress = nullptr);
 
-// For work in a worker, after each page: restarts the document's time limit
-// and, for recognised pages, reaches ProgressSeen. Does nothing elsewhere.
-void tell_page_done(const PageProgress& progress);
+// For work in a worker, as it goes: restarts the document's time limit and,
+// for recognised pages, reaches ProgressSeen. Does nothing elsewhere.
+void tell_progress(const PageProgress& progress);
 
 }  // namespace zuvediv

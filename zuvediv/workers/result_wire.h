@@ -15,10 +15,6 @@ std::string framed_result(const DocumentResult& result);
 // half-way through writing).
 std::optional<DocumentResult> decode_result(const std::string& bytes);
 
-struct PageProgress {
-    int page = 0;  // from 0
-    bool recognised = false;
-};
 std::string framed_progress(const PageProgress& progress);
 // Empty when the bytes are not a progress frame's.
 std::optional<PageProgress> decode_progress(const std::string& bytes);

@@ -81,7 +81,7 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
         EXPECT_EQ(encode_result(results.at(i).value_or(DocumentResult{})), encode_result({DocumentStatus::skipped, reason, 0, {}, {}})) << i;
 }
 
-// A long document telling each page done runs past the limit; one that
+// A long document telling its progress runs past the limit; one that
 // stops telling is cut off after it.
 TEST(IsolatedRunner, TimeLimitCountsTimeWithoutProgress) {
     std::vector<DocumentResult> results(2);
@@ -93,7 +93,7 @@ TEST(IsolatedRunner, TimeLimitCountsTimeWithoutProgress) {
         [](size_t index) {
             for (int page = 0; page < 8; ++page) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(index == 0 ? 350 : 100));
-                tell_page_done({page, index == 0});
+                tell_progress({page, index == 0});
             }
             if (index == 1) std::this_thread::sleep_for(std::chrono::seconds(30));
             return sample(index);
