@@ -2,7 +2,7 @@
 // at 200 dpi, turned slightly, in grey with noise, saved as JPEG; the
 // caller wraps each document's images into an image-only PDF. A list of
 // which pages hold the two search phrases goes to truth.txt.
-// Usage: make_scans <folder> <documents> <pages per document>
+// Usage: make_scans <folder> <documents> <pages per document> [text points]
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
@@ -52,15 +52,15 @@ struct Holds {
 };
 
 // One page of lines; some hold a phrase, placed within the line.
-Holds draw_page(cairo_t* cr, std::mt19937& rng) {
+Holds draw_page(cairo_t* cr, std::mt19937& rng, int points) {
     Holds holds{rng() % 3 != 0, rng() % 3 != 0};
-    PangoFontDescription* body = pango_font_description_from_string("IPAGothic 11");
+    PangoFontDescription* body = pango_font_description_from_string(("IPAGothic " + std::to_string(points)).c_str());
     const int lines = 30, japanese_line = 3 + static_cast<int>(rng() % 12), latin_line = 16 + static_cast<int>(rng() % 12);
     for (int line = 0; line < lines; ++line) {
         std::string text = filler(rng);
         if (holds.japanese && line == japanese_line) text = "添付の" + std::string(kJapanesePhrase) + "をご確認ください。";
         if (holds.latin && line == latin_line) text = "The " + std::string(kLatinPhrase) + " for the next shipment.";
-        show(cr, body, 60, 60 + line * 23, text);
+        show(cr, body, 60, 60 + line * points * 2.1, text);
     }
     pango_font_description_free(body);
     return holds;
@@ -88,12 +88,12 @@ zuvediv::RgbImage scanned(cairo_surface_t* surface, std::mt19937& rng) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: make_scans <folder> <documents> <pages>\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: make_scans <folder> <documents> <pages> [text points]\n");
         return 2;
     }
     const std::string folder = argv[1];
-    const int documents = std::atoi(argv[2]), pages = std::atoi(argv[3]);
+    const int documents = std::atoi(argv[2]), pages = std::atoi(argv[3]), points = argc == 5 ? std::atoi(argv[4]) : 11;
     std::mt19937 rng(20261207);
     std::uniform_real_distribution<double> tilt(-1.5, 1.5);
     std::ofstream truth(folder + "/truth.txt");
@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
             cairo_translate(cr, -kWidth / 2.0, -kHeight / 2.0);
             cairo_scale(cr, kScale, kScale);
             cairo_set_source_rgb(cr, 0, 0, 0);
-            const Holds holds = draw_page(cr, rng);
+            const Holds holds = draw_page(cr, rng, points);
             cairo_surface_flush(surface);
             char name[64];
             std::snprintf(name, sizeof name, "/scan%03d-%02d.jpg", d, p + 1);
