@@ -5,22 +5,17 @@
 #include <filesystem>
 #include <memory>
 
-#include <poppler-image.h>
-#include <poppler-page-renderer.h>
 #include <poppler-page.h>
 
 #include "text/page_hits.h"
+#include "documents/page_render.h"
 #include "documents/pdf_open.h"
 
 namespace zuvediv {
 namespace {
 
 RgbImage render(const poppler::page& page, int dpi) {
-    poppler::page_renderer renderer;
-    renderer.set_render_hint(poppler::page_renderer::antialiasing, true);
-    renderer.set_render_hint(poppler::page_renderer::text_antialiasing, true);
-    renderer.set_image_format(poppler::image::format_rgb24);
-    const poppler::image rendered = renderer.render_page(&page, dpi, dpi);
+    const poppler::image rendered = render_page(page, dpi, poppler::image::format_rgb24);
     RgbImage image;
     if (!rendered.is_valid()) return image;
     image.width = rendered.width();

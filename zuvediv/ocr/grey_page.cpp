@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-#include <poppler-image.h>
-#include <poppler-page-renderer.h>
+#include "documents/page_render.h"
 
 namespace zuvediv {
 namespace {
@@ -14,11 +13,7 @@ constexpr uint8_t kInkLevel = 160;
 }  // namespace
 
 GreyImage render_grey(const poppler::page& page, int dpi) {
-    poppler::page_renderer renderer;
-    renderer.set_render_hint(poppler::page_renderer::antialiasing, true);
-    renderer.set_render_hint(poppler::page_renderer::text_antialiasing, true);
-    renderer.set_image_format(poppler::image::format_gray8);
-    const poppler::image rendered = renderer.render_page(&page, dpi, dpi);
+    const poppler::image rendered = render_page(page, dpi, poppler::image::format_gray8);
     GreyImage image;
     if (!rendered.is_valid()) return image;
     image.width = rendered.width();

@@ -23,8 +23,10 @@ struct PageReading {
     PageSource source = PageSource::text_layer;
 };
 
-// Resolution of the page image the recogniser reads.
-constexpr int kRecognitionDpi = 300;
+// Resolution of the page image the recogniser reads: on scans drawn at
+// 200 dpi in 11 and 8 point type, 300 dpi found no more and cost up to a
+// third more time.
+constexpr int kRecognitionDpi = 200;
 
 bool holds_no_text(const PageText& text);
 // still_going is called now and then while the recogniser reads.
