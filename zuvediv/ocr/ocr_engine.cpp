@@ -1,6 +1,7 @@
 #include "ocr/ocr_engine.h"
 
 #include <memory>
+#include <stdexcept>
 
 #include <omp.h>
 #include <tesseract/baseapi.h>
@@ -20,7 +21,7 @@ std::unique_ptr<tesseract::TessBaseAPI> make_engine() {
     omp_set_max_active_levels(0);
     auto engine = std::make_unique<tesseract::TessBaseAPI>();
     if (engine->Init(nullptr, "jpn+eng", tesseract::OEM_LSTM_ONLY) != 0)
-        throw RecogniserUnavailable("文字認識の言語データ (jpn, eng) を読み込めません");
+        throw std::runtime_error("文字認識の言語データ (jpn, eng) を読み込めません");
     engine->SetVariable("debug_file", "/dev/null");
     engine->SetPageSegMode(tesseract::PSM_AUTO);
     return engine;
