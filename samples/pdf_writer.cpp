@@ -21,6 +21,14 @@ void draw_line(cairo_t* cr, const TextLine& line) {
     g_object_unref(layout);
 }
 
+void finish(cairo_t* cr, cairo_surface_t* surface, const std::filesystem::path& path) {
+    cairo_destroy(cr);
+    cairo_surface_finish(surface);
+    const cairo_status_t status = cairo_surface_status(surface);
+    cairo_surface_destroy(surface);
+    if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cairo could not write " + path.string());
+}
+
 // Single quotes for the shell; a quote inside becomes '\''.
 std::string shell_quote(const std::string& text) {
     std::string quoted = "'";
@@ -36,11 +44,33 @@ void write_pdf(const std::filesystem::path& path, const std::vector<PageLines>& 
         for (const TextLine& line : page) draw_line(cr, line);
         cairo_show_page(cr);
     }
-    cairo_destroy(cr);
-    cairo_surface_finish(surface);
-    const cairo_status_t status = cairo_surface_status(surface);
-    cairo_surface_destroy(surface);
-    if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cairo could not write " + path.string());
+    finish(cr, surface, path);
+}
+
+void write_scanned_pdf(const std::filesystem::path& path, const std::vector<PageLines>& pages, double width,
+                       double height, int dpi) {
+    const double scale = dpi / 72.0;
+    cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), width, height);
+    cairo_t* cr = cairo_create(surface);
+    for (const PageLines& page : pages) {
+        cairo_surface_t* scan = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width * scale),
+                                                           static_cast<int>(height * scale));
+        cairo_t* scan_cr = cairo_create(scan);
+        cairo_set_source_rgb(scan_cr, 1, 1, 1);
+        cairo_paint(scan_cr);
+        cairo_scale(scan_cr, scale, scale);
+        cairo_set_source_rgb(scan_cr, 0, 0, 0);
+        for (const TextLine& line : page) draw_line(scan_cr, line);
+        cairo_destroy(scan_cr);
+        cairo_save(cr);
+        cairo_scale(cr, 1 / scale, 1 / scale);
+        cairo_set_source_surface(cr, scan, 0, 0);
+        cairo_paint(cr);
+        cairo_restore(cr);
+        cairo_surface_destroy(scan);
+        cairo_show_page(cr);
+    }
+    finish(cr, surface, path);
 }
 
 void run_qpdf(const std::vector<std::string>& args) {

@@ -19,6 +19,11 @@ using PageLines = std::vector<TextLine>;
 void write_pdf(const std::filesystem::path& path, const std::vector<PageLines>& pages, double width = 595,
                double height = 842);
 
+// The same pages as a scanner gives them: each drawn into a grey image at
+// dpi, and the page holding only that image, no text.
+void write_scanned_pdf(const std::filesystem::path& path, const std::vector<PageLines>& pages, double width = 595,
+                       double height = 842, int dpi = 200);
+
 // Runs qpdf with the arguments; its exit status 3 (warnings only) counts as success.
 void run_qpdf(const std::vector<std::string>& args);
 

@@ -34,13 +34,14 @@ std::optional<CachedDocument> PageCache::find(const FileIdentity& identity) {
 }
 
 bool PageCache::read_pages(const CachedDocument& document, const StoredPageVisitor& visit) {
-    Statement query(db_, "SELECT page, text FROM pages WHERE document = ? ORDER BY page");
+    Statement query(db_, "SELECT page, text, source FROM pages WHERE document = ? ORDER BY page");
     query.bind(1, document.id);
     int expected = 0;
     while (query.step()) {
         const std::optional<std::u32string> chars = decode_page_text(query.blob(1));
-        if (query.integer(0) != expected || !chars) return false;
-        visit(expected++, *chars);
+        const int64_t source = query.integer(2);
+        if (query.integer(0) != expected || !chars || source < 0 || source > 2) return false;
+        if (!visit(expected++, *chars, static_cast<PageSource>(source))) return false;
     }
     return expected == document.pages;
 }

@@ -9,6 +9,7 @@
 
 #include "cache/file_identity.h"
 #include "cache/sqlite_db.h"
+#include "ocr/page_reader.h"
 
 namespace zuvediv {
 
@@ -17,15 +18,17 @@ struct CachedDocument {
     int pages = 0;
 };
 
-// Page index from 0 and its characters.
-using StoredPageVisitor = std::function<void(int page, const std::u32string& chars)>;
+// Page index from 0, its characters and where they came from; false when
+// the page cannot answer this search.
+using StoredPageVisitor = std::function<bool(int page, const std::u32string& chars, PageSource source)>;
 
 class PageCache {
 public:
     explicit PageCache(SqliteDb& db) : db_(db) {}
 
     std::optional<CachedDocument> find(const FileIdentity& identity);
-    // False when the rows are not the document's pages 0..n-1, whole.
+    // False when the rows are not the document's pages 0..n-1, whole, or a
+    // visit refused one.
     bool read_pages(const CachedDocument& document, const StoredPageVisitor& visit);
     void touch(int64_t id);
 

@@ -42,10 +42,10 @@ SqliteDb* process_connection(const std::string& file) {
 
 }  // namespace
 
-void PageTextWriter::add(int page, const std::u32string& chars) {
+void PageTextWriter::add(int page, const std::u32string& chars, PageSource source) {
     if (!active()) return;
-    pending_.emplace_back(page, encode_page_text(chars));
-    pending_bytes_ += pending_.back().second.size();
+    pending_.push_back({page, encode_page_text(chars), source});
+    pending_bytes_ += pending_.back().bytes.size();
     if (pending_bytes_ >= kBatchBytes) flush();
 }
 
@@ -57,8 +57,9 @@ void PageTextWriter::flush() {
     try {
         if (!db) throw SqliteError("no connection");
         Transaction transaction(*db);
-        Statement insert(*db, "INSERT OR REPLACE INTO pages (document, page, text) VALUES (?, ?, ?)");
-        for (const auto& [page, bytes] : pending_) insert.bind(1, document_).bind(2, page).bind_blob(3, bytes).run();
+        Statement insert(*db, "INSERT OR REPLACE INTO pages (document, page, text, source) VALUES (?, ?, ?, ?)");
+        for (const Page& page : pending_)
+            insert.bind(1, document_).bind(2, page.index).bind_blob(3, page.bytes).bind(4, static_cast<int64_t>(page.source)).run();
         transaction.commit();
     } catch (const SqliteError&) {
         document_ = 0;

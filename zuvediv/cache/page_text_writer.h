@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "ocr/page_reader.h"
+
 namespace zuvediv {
 
 class PageTextWriter {
@@ -15,14 +17,19 @@ public:
     PageTextWriter() = default;  // writes nothing
     PageTextWriter(std::string database_file, int64_t document) : file_(std::move(database_file)), document_(document) {}
     bool active() const { return document_ != 0; }
-    void add(int page, const std::u32string& chars);
+    void add(int page, const std::u32string& chars, PageSource source);
     void finish();  // writes what is left
 
 private:
     void flush();
     std::string file_;
     int64_t document_ = 0;
-    std::vector<std::pair<int, std::string>> pending_;
+    struct Page {
+        int index;
+        std::string bytes;
+        PageSource source;
+    };
+    std::vector<Page> pending_;
     size_t pending_bytes_ = 0;
 };
 

@@ -52,7 +52,7 @@ void SearchCache::give_up(const std::string& reason) {
 }
 
 void SearchCache::look_up(const std::vector<PdfFile>& files, const TextFolder& folder, const PhraseMatcher& matcher,
-                          bool images) {
+                          bool images, bool recognise_scans) {
     entries_.assign(files.size(), Entry{});
     for (size_t i = 0; i < files.size() && !file_.empty(); ++i) entries_[i].identity = identify_file(files[i].path);
     if (!file_.empty()) {
@@ -61,7 +61,7 @@ void SearchCache::look_up(const std::vector<PdfFile>& files, const TextFolder& f
             PageCache cache(*db);
             {
                 Transaction reading(*db, Transaction::reading);
-                match_stored(cache, folder, matcher, images);
+                match_stored(cache, folder, matcher, images, recognise_scans);
             }
             Transaction writing(*db);
             start_records(cache);
@@ -75,7 +75,8 @@ void SearchCache::look_up(const std::vector<PdfFile>& files, const TextFolder& f
     }
 }
 
-void SearchCache::match_stored(PageCache& cache, const TextFolder& folder, const PhraseMatcher& matcher, bool images) {
+void SearchCache::match_stored(PageCache& cache, const TextFolder& folder, const PhraseMatcher& matcher, bool images,
+                               bool recognise_scans) {
     for (Entry& entry : entries_) {
         if (!entry.identity) continue;
         const std::optional<CachedDocument> stored = cache.find(*entry.identity);
@@ -83,9 +84,15 @@ void SearchCache::match_stored(PageCache& cache, const TextFolder& folder, const
         DocumentResult result;
         result.pages = stored->pages;
         result.from_cache = true;
-        const bool whole = cache.read_pages(*stored, [&](int page, const std::u32string& chars) {
+        const bool whole = cache.read_pages(*stored, [&](int page, const std::u32string& chars, PageSource source) {
+            if (source == PageSource::not_recognised) return !recognise_scans;
+            if (source == PageSource::recognised) {
+                if (!recognise_scans) return true;  // its text layer holds nothing
+                ++result.recognised_pages;
+            }
             for (const MatchSpan& range : find_hit_ranges(chars, folder, matcher))
                 result.hits.push_back({page + 1, hit_context(chars, range.begin, range.end)});
+            return true;
         });
         if (!whole) continue;  // read afresh, and stored anew
         entry.stored_id = stored->id;
@@ -121,7 +128,11 @@ PageTextWriter SearchCache::writer(size_t index) const {
 
 void SearchCache::read_done(size_t index, DocumentResult& result) {
     Entry& entry = entries_.at(index);
-    if (!entry.hit_pages.empty()) result.from_cache = true;
+    // Read again for images of the pages with hits only: the counts are the stored ones.
+    if (!entry.hit_pages.empty()) {
+        result.from_cache = true;
+        if (entry.stored_result) result.recognised_pages = entry.stored_result->recognised_pages;
+    }
     if (entry.started && result.status == DocumentStatus::searched) entry.pages_read = result.pages;
 }
 

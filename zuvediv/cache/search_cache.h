@@ -26,8 +26,10 @@ public:
     // The cache in its usual place, unless -N.
     static SearchCache for_run(bool no_cache);
 
+    // A stored page is used as this search would read it: recognised text
+    // only when recognise_scans, and a page left unrecognised never then.
     void look_up(const std::vector<PdfFile>& files, const TextFolder& folder, const PhraseMatcher& matcher,
-                 bool images);
+                 bool images, bool recognise_scans);
     // The result matched from stored text, once; none for a file to read.
     std::optional<DocumentResult> take_result(size_t index);
     // The files a worker reads, in file order: the ones not stored, and with
@@ -48,7 +50,8 @@ private:
         int64_t started = 0;         // the record a worker fills
         std::optional<int> pages_read;
     };
-    void match_stored(PageCache& cache, const TextFolder& folder, const PhraseMatcher& matcher, bool images);
+    void match_stored(PageCache& cache, const TextFolder& folder, const PhraseMatcher& matcher, bool images,
+                      bool recognise_scans);
     void start_records(PageCache& cache);
     void give_up(const std::string& reason);
 

@@ -29,6 +29,7 @@ struct Options {
     int workers = 0;  // 0: all cores
     int dpi = 150;
     bool no_cache = false;
+    bool text_layer_only = false;
     bool show_usage = false;
     std::string phrase;
     std::string input;

@@ -38,6 +38,7 @@ std::string usage_text() {
         "オプション:\n";
     for (const OptionSpec& option : option_table()) text += option_line(option);
     return text +
+           "\n文字のないページ (スキャンした紙など) は文字認識 (OCR) で読みます。OCR は文字を読み落とすことがあります。\n"
            "\n読んだページの文字は $XDG_CACHE_HOME/zuvediv/ (未設定なら ~/.cache/zuvediv/) に保存し、次の検索に使います。\n"
            "消すにはこのフォルダを削除します。\n"
            "\n終了コード: 0 見つかった / 1 見つからなかった / 2 エラー\n";

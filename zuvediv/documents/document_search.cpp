@@ -5,22 +5,17 @@
 #include <filesystem>
 #include <memory>
 
-#include <poppler-image.h>
-#include <poppler-page-renderer.h>
 #include <poppler-page.h>
 
 #include "text/page_hits.h"
+#include "documents/page_render.h"
 #include "documents/pdf_open.h"
 
 namespace zuvediv {
 namespace {
 
 RgbImage render(const poppler::page& page, int dpi) {
-    poppler::page_renderer renderer;
-    renderer.set_render_hint(poppler::page_renderer::antialiasing, true);
-    renderer.set_render_hint(poppler::page_renderer::text_antialiasing, true);
-    renderer.set_image_format(poppler::image::format_rgb24);
-    const poppler::image rendered = renderer.render_page(&page, dpi, dpi);
+    const poppler::image rendered = render_page(page, dpi, poppler::image::format_rgb24);
     RgbImage image;
     if (!rendered.is_valid()) return image;
     image.width = rendered.width();
@@ -76,9 +71,13 @@ DocumentResult search_document(const std::string& pdf_path, const SearchRequest&
         if (request.only_pages && !std::binary_search(request.only_pages->begin(), request.only_pages->end(), index + 1)) continue;
         std::unique_ptr<poppler::page> page(pdf.document->create_page(index));
         if (!page) continue;
-        const PageText text = read_page_text(*page);
-        if (keep_text) request.keep_page_text(index, text.chars);
-        const std::vector<PageHit> hits = find_page_hits(text, *request.folder, *request.matcher);
+        const PageReading reading = read_page(*page, request.recognise_scans, [&] {
+            if (request.progress) request.progress({index, false});
+        });
+        if (reading.source == PageSource::recognised) ++result.recognised_pages;
+        if (keep_text) request.keep_page_text(index, reading.text.chars, reading.source);
+        if (request.progress) request.progress({index, reading.source == PageSource::recognised});
+        const std::vector<PageHit> hits = find_page_hits(reading.text, *request.folder, *request.matcher);
         if (hits.empty()) continue;
         for (const PageHit& hit : hits) result.hits.push_back({index + 1, hit.context});
         if (request.images) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "output/hit_frames.h"
+#include "ocr/page_reader.h"
 #include "output/image_files.h"
 #include "text/phrase_matcher.h"
 #include "text/text_folding.h"
@@ -26,6 +27,14 @@ struct DocumentResult {
     std::vector<DocumentHit> hits;
     std::vector<std::string> image_errors;
     bool from_cache = false;  // matched from stored page text
+    int recognised_pages = 0;  // read by the recogniser
+};
+
+// A document being read is still going: told now and then while a page is
+// read, and once for each page read by the recogniser.
+struct PageProgress {
+    int page = 0;  // from 0
+    bool recognised = false;
 };
 
 struct ImageRequest {
@@ -42,8 +51,10 @@ struct SearchRequest {
     std::string password;
     const ImageRequest* images = nullptr;  // null: no images
     const std::vector<int>* only_pages = nullptr;  // sorted page numbers; null: all
+    bool recognise_scans = true;  // false: the text layer only
     // Given each page's text to keep, unless the document is encrypted.
-    std::function<void(int page_index, const std::u32string& chars)> keep_page_text = nullptr;
+    std::function<void(int page_index, const std::u32string& chars, PageSource source)> keep_page_text = nullptr;
+    std::function<void(const PageProgress& progress)> progress = nullptr;
 };
 
 DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request);

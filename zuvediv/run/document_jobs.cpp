@@ -36,7 +36,7 @@ void search_documents(const Options& o, const RunPaths& paths, const SearchTerms
                       ResultReporter& reporter) {
     const std::vector<PdfFile>& files = documents.listing.files;
     SearchCache cache = SearchCache::for_run(o.no_cache);
-    cache.look_up(files, terms.folder, terms.matcher, o.make_images);
+    cache.look_up(files, terms.folder, terms.matcher, o.make_images, !o.text_layer_only);
     for (size_t index = 0; index < files.size(); ++index) {
         if (std::optional<DocumentResult> stored = cache.take_result(index)) reporter.accept(index, std::move(*stored));
     }
@@ -55,15 +55,20 @@ void search_documents(const Options& o, const RunPaths& paths, const SearchTerms
         PageTextWriter writer = cache.writer(index);
         SearchRequest request{&terms.folder, &terms.matcher, o.password, images ? &*images : nullptr};
         request.only_pages = cache.only_pages(index);
-        if (writer.active()) request.keep_page_text = [&](int page, const std::u32string& chars) { writer.add(page, chars); };
+        request.recognise_scans = !o.text_layer_only;
+        if (writer.active())
+            request.keep_page_text = [&](int page, const std::u32string& chars, PageSource source) { writer.add(page, chars, source); };
+        request.progress = tell_progress;
         DocumentResult result = search_document(file.path, request);
         writer.finish();
         return result;
     };
-    run_isolated(to_read.size(), runner_limits(o), work, [&](size_t job, DocumentResult result) {
+    const auto done = [&](size_t job, DocumentResult result) {
         cache.read_done(to_read[job], result);
         reporter.accept(to_read[job], std::move(result));
-    });
+    };
+    run_isolated(to_read.size(), runner_limits(o), work, done,
+                 [&](size_t job, const PageProgress& page) { reporter.page_recognised(to_read[job], page.page); });
     std::error_code ec;
     cache.close(fs::is_directory(fs::u8path(paths.input), ec) ? paths.input : "");
     reporter.finish();

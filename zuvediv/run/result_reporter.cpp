@@ -16,6 +16,12 @@ void ResultReporter::accept(size_t index, DocumentResult result) {
     report_ready();
 }
 
+void ResultReporter::page_recognised(size_t index, int page) const {
+    if (!verbose_) return;
+    write_out("  文字認識 (OCR): " + documents_.display.relative_path_of(documents_.listing.files.at(index)) + " ページ " +
+              std::to_string(page + 1) + "\n");
+}
+
 void ResultReporter::finish() {
     for (size_t i = next_to_report_; i < results_.size(); ++i) {
         if (results_[i]) continue;
@@ -43,6 +49,7 @@ void ResultReporter::report(const PdfFile& file, const DocumentResult& result) {
         ++totals_.searched;
         totals_.from_cache += result.from_cache ? 1 : 0;
         totals_.pages += static_cast<size_t>(result.pages);
+        totals_.recognised_pages += static_cast<size_t>(result.recognised_pages);
         totals_.hits += result.hits.size();
         csv_.add_hits(documents_.display, file, result);
         totals_.image_errors.insert(totals_.image_errors.end(), result.image_errors.begin(), result.image_errors.end());

@@ -17,6 +17,7 @@ struct Totals {
     size_t pages = 0;
     size_t hits = 0;
     size_t from_cache = 0;
+    size_t recognised_pages = 0;
     std::vector<std::string> skipped;  // "file: reason"
     std::vector<std::string> image_errors;
 };
@@ -25,6 +26,8 @@ class ResultReporter {
 public:
     ResultReporter(const DocumentList& documents, CsvSink& csv, bool verbose);
     void accept(size_t index, DocumentResult result);
+    // A page of the document was read by the recogniser (page from 0).
+    void page_recognised(size_t index, int page) const;
     // Reports documents whose result never came as skipped.
     void finish();
     const Totals& totals() const { return totals_; }

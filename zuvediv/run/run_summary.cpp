@@ -20,7 +20,11 @@ std::string summary_text(const Totals& t, double seconds) {
     return "検索したファイル: " + std::to_string(t.searched) + " / " + std::to_string(t.files) +
            " 件、ページ: " + std::to_string(t.pages) + "、該当: " + std::to_string(t.hits) + " 件、時間: " +
            time_text + " 秒\n" +
-           (t.from_cache ? "キャッシュから読んだファイル: " + std::to_string(t.from_cache) + " 件\n" : "") + listed("スキップしたファイル: ", t.skipped) +
+           (t.from_cache ? "キャッシュから読んだファイル: " + std::to_string(t.from_cache) + " 件\n" : "") +
+           (t.recognised_pages ? "文字認識 (OCR) で読んだページ: " + std::to_string(t.recognised_pages) +
+                                     " (OCR は文字を読み落とすことがあります)\n"
+                               : "") +
+           listed("スキップしたファイル: ", t.skipped) +
            listed("画像を保存できなかったページ: ", t.image_errors);
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,14 @@ namespace zuvediv {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Pages of the text layer go by in a millisecond, and the recogniser tells
+// each word; passing on each would cost more than it says.
+constexpr auto kProgressInterval = std::chrono::milliseconds(200);
+
+// In a worker process: where its progress frames go, and when the last went.
+int progress_fd = -1;
+Clock::time_point last_progress;
 
 // A worker process lives for many documents: starting one per document
 // cost a fifth of the search time in page faults and exits.
@@ -79,6 +88,7 @@ bool read_exact(int fd, char* buffer, size_t size) {
 }
 
 [[noreturn]] void worker_loop(int command_fd, int result_fd, const DocumentWork& work) {
+    progress_fd = result_fd;
     char command[4];
     while (read_exact(command_fd, command, sizeof command)) {
         if (!write_all(result_fd, framed_result(guarded_work(work, ReadLittleEndian(command, 4))))) break;
@@ -138,8 +148,8 @@ void retire(Worker& worker, bool force) {
     worker.busy = false;
 }
 
-// Reads what the worker sent. Returns false when the worker is gone.
-bool receive(Worker& worker, const DocumentDone& done) {
+// Appends what the worker sent. Returns false when the worker is gone.
+bool receive(Worker& worker) {
     char buffer[65536];
     ssize_t n;
     do {
@@ -147,31 +157,31 @@ bool receive(Worker& worker, const DocumentDone& done) {
     } while (n < 0 && errno == EINTR);
     if (n <= 0) return false;
     worker.received.append(buffer, static_cast<size_t>(n));
-    if (worker.received.size() >= 4) {
-        const size_t length = ReadLittleEndian(worker.received.data(), 4);
-        if (worker.received.size() >= 4 + length) {
-            auto result = decode_result(worker.received.substr(4, length));
-            worker.received.erase(0, 4 + length);
-            worker.busy = false;
-            const bool spent = result && result->reason == kOutOfMemory;  // its heap is the document's
-            done(worker.index, result ? std::move(*result) : skipped("内部エラー (結果が壊れています)"));
-            if (spent) retire(worker, true);
-        }
-    }
     return true;
+}
+
+// The next whole frame the worker sent, if there is one.
+std::optional<std::string> take_frame(Worker& worker) {
+    if (worker.received.size() < 4) return std::nullopt;
+    const size_t length = ReadLittleEndian(worker.received.data(), 4);
+    if (worker.received.size() < 4 + length) return std::nullopt;
+    std::string frame = worker.received.substr(4, length);
+    worker.received.erase(0, 4 + length);
+    return frame;
 }
 
 std::string timeout_reason(const RunnerLimits& limits) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limits.time_limit).count();
-    return "時間切れ (" + std::to_string(seconds) + " 秒以内に終わりませんでした)";
+    return "時間切れ (" + std::to_string(seconds) + " 秒のあいだ読み進みませんでした)";
 }
 
 const char* const kWorkerDied = "読み取り中に異常終了しました (PDF が壊れている可能性があります)";
 
 class WorkerPool {
 public:
-    WorkerPool(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done)
-        : count_(count), limits_(limits), work_(work), done_(done),
+    WorkerPool(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
+               const ProgressSeen& progress)
+        : count_(count), limits_(limits), work_(work), done_(done), progress_(progress),
           workers_(std::min(count, static_cast<size_t>(std::max(1, limits.workers)))) {}
     ~WorkerPool() {
         for (Worker& w : workers_) retire(w, false);
@@ -219,14 +229,34 @@ private:
         if (ready < 0 && errno != EINTR) return false;
         for (size_t i = 0; i < busy.size(); ++i) {
             Worker& w = *busy[i];
-            if (ready > 0 && (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) && !receive(w, done_)) {
-                give_up(w, kWorkerDied);
-                continue;
+            if (ready > 0 && (fds[i].revents & (POLLIN | POLLHUP | POLLERR))) {
+                if (!receive(w)) {
+                    give_up(w, kWorkerDied);
+                    continue;
+                }
+                handle_frames(w);
             }
             // poppler cannot be interrupted any other way
             if (w.busy && Clock::now() >= w.deadline) give_up(w, timeout_reason(limits_));
         }
         return true;
+    }
+
+    void handle_frames(Worker& w) {
+        while (w.busy) {
+            const std::optional<std::string> frame = take_frame(w);
+            if (!frame) return;
+            if (const std::optional<PageProgress> page = decode_progress(*frame)) {
+                w.deadline = Clock::now() + limits_.time_limit;
+                if (progress_ && page->recognised) progress_(w.index, *page);
+                continue;
+            }
+            std::optional<DocumentResult> result = decode_result(*frame);
+            w.busy = false;
+            const bool spent = result && result->reason == kOutOfMemory;  // its heap is the document's
+            done_(w.index, result ? std::move(*result) : skipped("内部エラー (結果が壊れています)"));
+            if (spent) retire(w, true);
+        }
     }
 
     void give_up(Worker& w, const std::string& reason) {
@@ -239,18 +269,28 @@ private:
     const RunnerLimits& limits_;
     const DocumentWork& work_;
     const DocumentDone& done_;
+    const ProgressSeen& progress_;
     std::vector<Worker> workers_;
     size_t next_ = 0;
 };
 
 }  // namespace
 
-void run_isolated(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done) {
+void tell_progress(const PageProgress& progress) {
+    if (progress_fd < 0) return;
+    const Clock::time_point now = Clock::now();
+    if (!progress.recognised && now - last_progress < kProgressInterval) return;
+    last_progress = now;
+    write_all(progress_fd, framed_progress(progress));
+}
+
+void run_isolated(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
+                  const ProgressSeen& progress) {
     // A worker that died makes writes to its pipe fail instead of killing us.
     struct sigaction ignore {}, previous {};
     ignore.sa_handler = SIG_IGN;
     ::sigaction(SIGPIPE, &ignore, &previous);
-    WorkerPool(count, limits, work, done).run();
+    WorkerPool(count, limits, work, done, progress).run();
     ::sigaction(SIGPIPE, &previous, nullptr);
 }
 

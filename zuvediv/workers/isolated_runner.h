@@ -1,14 +1,16 @@
 #pragma once
 // Runs each document in its own worker process. Poppler cannot be
 // interrupted, and a damaged file may hang or crash it: a worker that
-// overruns its time is killed and its document reported as skipped, and a
-// crash costs only that document. Results arrive in completion order; the
-// caller restores file order.
+// goes the time limit without telling progress is killed and its
+// document reported as skipped, and a crash costs only that document. A
+// long document making progress is never cut off. Results arrive in
+// completion order; the caller restores file order.
 #include <chrono>
 #include <cstddef>
 #include <functional>
 
 #include "documents/document_search.h"
+#include "workers/result_wire.h"
 
 namespace zuvediv {
 
@@ -20,7 +22,13 @@ struct RunnerLimits {
 
 using DocumentWork = std::function<DocumentResult(size_t index)>;
 using DocumentDone = std::function<void(size_t index, DocumentResult result)>;
+using ProgressSeen = std::function<void(size_t index, const PageProgress& progress)>;
 
-void run_isolated(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done);
+void run_isolated(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
+                  const ProgressSeen& progress = nullptr);
+
+// For work in a worker, as it goes: restarts the document's time limit and,
+// for recognised pages, reaches ProgressSeen. Does nothing elsewhere.
+void tell_progress(const PageProgress& progress);
 
 }  // namespace zuvediv

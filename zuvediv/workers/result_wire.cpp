@@ -8,6 +8,7 @@ namespace zuvediv {
 namespace {
 
 constexpr uint32_t kMagic = 0x5A56444Eu;
+constexpr uint32_t kProgressMagic = 0x5A565047u;
 
 void put(std::string& out, uint32_t v) { AppendLittleEndian32(out, v); }
 
@@ -47,6 +48,7 @@ std::string encode_result(const DocumentResult& result) {
     put(out, result.status == DocumentStatus::skipped ? 1u : 0u);
     put(out, result.reason);
     put(out, static_cast<uint32_t>(result.pages));
+    put(out, static_cast<uint32_t>(result.recognised_pages));
     put(out, static_cast<uint32_t>(result.hits.size()));
     for (const DocumentHit& hit : result.hits) {
         put(out, static_cast<uint32_t>(hit.page));
@@ -67,12 +69,13 @@ std::string framed_result(const DocumentResult& result) {
 std::optional<DocumentResult> decode_result(const std::string& bytes) {
     Reader in(bytes);
     DocumentResult result;
-    uint32_t magic = 0, status = 0, pages = 0, count = 0;
+    uint32_t magic = 0, status = 0, pages = 0, recognised = 0, count = 0;
     if (!in.get(magic) || magic != kMagic || !in.get(status) || !in.get(result.reason) || !in.get(pages) ||
-        !in.get(count))
+        !in.get(recognised) || !in.get(count))
         return std::nullopt;
     result.status = status == 1 ? DocumentStatus::skipped : DocumentStatus::searched;
     result.pages = static_cast<int>(pages);
+    result.recognised_pages = static_cast<int>(recognised);
     for (uint32_t i = 0; i < count; ++i) {
         DocumentHit hit;
         uint32_t page = 0;
@@ -88,6 +91,23 @@ std::optional<DocumentResult> decode_result(const std::string& bytes) {
     }
     if (!in.get(magic) || magic != kMagic || !in.at_end()) return std::nullopt;
     return result;
+}
+
+std::string framed_progress(const PageProgress& progress) {
+    std::string payload;
+    put(payload, kProgressMagic);
+    put(payload, static_cast<uint32_t>(progress.page));
+    put(payload, progress.recognised ? 1u : 0u);
+    std::string framed;
+    put(framed, payload);
+    return framed;
+}
+
+std::optional<PageProgress> decode_progress(const std::string& bytes) {
+    Reader in(bytes);
+    uint32_t magic = 0, page = 0, recognised = 0;
+    if (!in.get(magic) || magic != kProgressMagic || !in.get(page) || !in.get(recognised) || !in.at_end()) return std::nullopt;
+    return PageProgress{static_cast<int>(page), recognised == 1};
 }
 
 }  // namespace zuvediv

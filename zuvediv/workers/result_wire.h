@@ -1,5 +1,6 @@
 #pragma once
-// Carries a DocumentResult from a worker process back to the coordinator.
+// Carries a DocumentResult from a worker process back to the coordinator,
+// and before it, a small frame after pages read to show it is going on.
 #include <optional>
 #include <string>
 
@@ -13,5 +14,9 @@ std::string framed_result(const DocumentResult& result);
 // Empty when the bytes are cut short or malformed (a worker that died
 // half-way through writing).
 std::optional<DocumentResult> decode_result(const std::string& bytes);
+
+std::string framed_progress(const PageProgress& progress);
+// Empty when the bytes are not a progress frame's.
+std::optional<PageProgress> decode_progress(const std::string& bytes);
 
 }  // namespace zuvediv

@@ -68,7 +68,7 @@ TEST(UsageText, OneAlignedLinePerOption) {
                              "\n  -p パスワード 暗号化", "\n  -a 2～10      枠の不透明度", "\n  --            オプションの終わり\n  -h  ",
                              "$XDG_CACHE_HOME/zuvediv/ (未設定なら ~/.cache/zuvediv/)"})
         EXPECT_NE(text.find(line), std::string::npos) << line;
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 32);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 35);
 }
 
 TEST(WinePath, MapsDriveLettersThroughDosdevices) {

@@ -75,10 +75,38 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
     EXPECT_NE(order.front(), 0u) << "the slow first document finishes later";
     for (size_t i : {0u, 1u, 4u, 7u}) EXPECT_EQ(encode_result(results.at(i).value_or(DocumentResult{})), encode_result(sample(i))) << i;
     const std::pair<size_t, std::string> skipped[] = {
-        {2, "時間切れ (1 秒以内に終わりませんでした)"}, {3, "読み取り中に異常終了しました (PDF が壊れている可能性があります)"},
+        {2, "時間切れ (1 秒のあいだ読み進みませんでした)"}, {3, "読み取り中に異常終了しました (PDF が壊れている可能性があります)"},
         {5, "内部エラー: boom"}, {6, "読み取り中に異常終了しました (PDF が壊れている可能性があります)"}};
     for (const auto& [i, reason] : skipped)
         EXPECT_EQ(encode_result(results.at(i).value_or(DocumentResult{})), encode_result({DocumentStatus::skipped, reason, 0, {}, {}})) << i;
+}
+
+// A long document telling its progress runs past the limit; one that
+// stops telling is cut off after it.
+TEST(IsolatedRunner, TimeLimitCountsTimeWithoutProgress) {
+    std::vector<DocumentResult> results(2);
+    std::vector<int> recognised;
+    const RunnerLimits limits{2, std::chrono::milliseconds(1500)};
+    const auto started = std::chrono::steady_clock::now();
+    run_isolated(
+        results.size(), limits,
+        [](size_t index) {
+            for (int page = 0; page < 8; ++page) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(index == 0 ? 350 : 100));
+                tell_progress({page, index == 0});
+            }
+            if (index == 1) std::this_thread::sleep_for(std::chrono::seconds(30));
+            return sample(index);
+        },
+        [&](size_t index, DocumentResult r) { results.at(index) = std::move(r); },
+        [&](size_t index, const PageProgress& page) {
+            EXPECT_EQ(index, 0u);
+            recognised.push_back(page.page);
+        });
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    EXPECT_EQ(encode_result(results[0]), encode_result(sample(0)));
+    EXPECT_EQ(results[1].reason, "時間切れ (1 秒のあいだ読み進みませんでした)");
+    EXPECT_EQ(recognised, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
 // Poppler aborts when an allocation fails. One block over the cap, since

@@ -1,0 +1,40 @@
+#include "ocr/grey_page.h"
+
+#include <cstring>
+
+#include "documents/page_render.h"
+
+namespace zuvediv {
+namespace {
+
+// Darker than this counts as drawn; paper noise and JPEG ringing stay lighter.
+constexpr uint8_t kInkLevel = 160;
+
+}  // namespace
+
+GreyImage render_grey(const poppler::page& page, int dpi) {
+    const poppler::image rendered = render_page(page, dpi, poppler::image::format_gray8);
+    GreyImage image;
+    if (!rendered.is_valid()) return image;
+    image.width = rendered.width();
+    image.height = rendered.height();
+    image.bytes_per_row = image.width;
+    image.pixels.resize(static_cast<size_t>(image.width) * image.height);
+    for (int y = 0; y < image.height; ++y) {
+        std::memcpy(image.pixels.data() + static_cast<size_t>(y) * image.width,
+                    rendered.const_data() + static_cast<size_t>(y) * rendered.bytes_per_row(), image.width);
+    }
+    return image;
+}
+
+bool has_ink(const GreyImage& image) {
+    for (int y = 0; y < image.height; ++y) {
+        const uint8_t* row = image.row(y);
+        for (int x = 0; x < image.width; ++x) {
+            if (row[x] < kInkLevel) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace zuvediv
