@@ -18,6 +18,7 @@
 
 #include "common/little_endian.h"
 #include "workers/memory_limit.h"
+#include "workers/part_queue.h"
 #include "workers/result_wire.h"
 
 namespace zuvediv {
@@ -29,10 +30,10 @@ using Clock = std::chrono::steady_clock;
 // cost a fifth of the search time in page faults and exits.
 struct Worker {
     pid_t pid = -1;
-    int command_fd = -1;  // parent writes document indexes
+    int command_fd = -1;  // parent writes the parts to read
     int result_fd = -1;   // worker writes length-prefixed results
     bool busy = false;
-    size_t index = 0;
+    WorkUnit unit;
     Clock::time_point deadline;
     std::string received;
 };
@@ -44,9 +45,9 @@ DocumentResult skipped(std::string reason) {
     return result;
 }
 
-DocumentResult guarded_work(const DocumentWork& work, size_t index) {
+DocumentResult guarded_work(const DocumentWork& work, const WorkUnit& unit) {
     try {
-        return work(index);
+        return work(unit);
     } catch (const std::bad_alloc&) {
         return skipped(kOutOfMemory);
     } catch (const std::exception& e) {
@@ -78,10 +79,25 @@ bool read_exact(int fd, char* buffer, size_t size) {
     return true;
 }
 
+constexpr size_t kCommandBytes = 12;
+
+std::string command_for(const WorkUnit& unit) {
+    std::string command;
+    AppendLittleEndian32(command, static_cast<uint32_t>(unit.document));
+    AppendLittleEndian32(command, static_cast<uint32_t>(unit.first_page));
+    AppendLittleEndian32(command, static_cast<uint32_t>(unit.end_page));
+    return command;
+}
+
+WorkUnit unit_of(const char* command) {
+    return WorkUnit{ReadLittleEndian(command, 4), static_cast<int>(ReadLittleEndian(command + 4, 4)),
+                    static_cast<int>(ReadLittleEndian(command + 8, 4))};
+}
+
 [[noreturn]] void worker_loop(int command_fd, int result_fd, const DocumentWork& work) {
-    char command[4];
+    char command[kCommandBytes];
     while (read_exact(command_fd, command, sizeof command)) {
-        if (!write_all(result_fd, framed_result(guarded_work(work, ReadLittleEndian(command, 4))))) break;
+        if (!write_all(result_fd, framed_result(guarded_work(work, unit_of(command))))) break;
     }
     // Skip destructors and atexit handlers of the copied parent state.
     _exit(0);
@@ -138,27 +154,24 @@ void retire(Worker& worker, bool force) {
     worker.busy = false;
 }
 
-// Reads what the worker sent. Returns false when the worker is gone.
-bool receive(Worker& worker, const DocumentDone& done) {
+enum class Arrival { partial, whole, gone };
+
+// Reads what the worker sent; a whole result goes to `result`.
+Arrival receive(Worker& worker, DocumentResult& result) {
     char buffer[65536];
     ssize_t n;
     do {
         n = ::read(worker.result_fd, buffer, sizeof buffer);
     } while (n < 0 && errno == EINTR);
-    if (n <= 0) return false;
+    if (n <= 0) return Arrival::gone;
     worker.received.append(buffer, static_cast<size_t>(n));
-    if (worker.received.size() >= 4) {
-        const size_t length = ReadLittleEndian(worker.received.data(), 4);
-        if (worker.received.size() >= 4 + length) {
-            auto result = decode_result(worker.received.substr(4, length));
-            worker.received.erase(0, 4 + length);
-            worker.busy = false;
-            const bool spent = result && result->reason == kOutOfMemory;  // its heap is the document's
-            done(worker.index, result ? std::move(*result) : skipped("内部エラー (結果が壊れています)"));
-            if (spent) retire(worker, true);
-        }
-    }
-    return true;
+    if (worker.received.size() < 4) return Arrival::partial;
+    const size_t length = ReadLittleEndian(worker.received.data(), 4);
+    if (worker.received.size() < 4 + length) return Arrival::partial;
+    auto decoded = decode_result(worker.received.substr(4, length));
+    worker.received.erase(0, 4 + length);
+    result = decoded ? std::move(*decoded) : skipped("内部エラー (結果が壊れています)");
+    return Arrival::whole;
 }
 
 std::string timeout_reason(const RunnerLimits& limits) {
@@ -167,38 +180,39 @@ std::string timeout_reason(const RunnerLimits& limits) {
 }
 
 const char* const kWorkerDied = "読み取り中に異常終了しました (PDF が壊れている可能性があります)";
+const char* const kNoWorker = "作業用のプロセスを起動できません";
 
 class WorkerPool {
 public:
     WorkerPool(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done)
-        : count_(count), limits_(limits), work_(work), done_(done),
-          workers_(std::min(count, static_cast<size_t>(std::max(1, limits.workers)))) {}
+        : limits_(limits), work_(work), done_(done), queue_(count, limits.time_limit, limits.split),
+          workers_(static_cast<size_t>(std::max(1, limits.workers))) {}
     ~WorkerPool() {
         for (Worker& w : workers_) retire(w, false);
     }
 
     void run() {
         for (;;) {
-            hand_out_documents();
+            hand_out_parts();
             if (!wait_for_results()) break;
         }
     }
 
 private:
-    void hand_out_documents() {
+    void hand_out_parts() {
         for (Worker& w : workers_) {
-            if (w.busy || next_ >= count_) continue;
+            if (w.busy) continue;
+            const std::optional<WorkUnit> unit = queue_.next(Clock::now());
+            if (!unit) return;
+            // Never read a document here: the coordinator has no limits.
             if (w.pid < 0 && !spawn(w, workers_, work_, limits_.memory_cap)) {
-                done_(next_, guarded_work(work_, next_));  // no process to spare: run here
-                ++next_;
+                deliver(*unit, skipped(kNoWorker));
                 continue;
             }
-            std::string command;
-            AppendLittleEndian32(command, static_cast<uint32_t>(next_));
-            w.index = next_++;
+            w.unit = *unit;
             w.busy = true;
-            w.deadline = Clock::now() + limits_.time_limit;
-            if (!write_all(w.command_fd, command)) give_up(w, kWorkerDied);
+            w.deadline = queue_.deadline(*unit);
+            if (!write_all(w.command_fd, command_for(*unit))) give_up(w, kWorkerDied);
         }
     }
 
@@ -213,34 +227,52 @@ private:
             fds.push_back({w.result_fd, POLLIN, 0});
             first_deadline = std::min(first_deadline, w.deadline);
         }
-        if (busy.empty()) return next_ < count_;
+        if (busy.empty()) return queue_.has_ready();
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(first_deadline - Clock::now()).count() + 1;
         const int ready = ::poll(fds.data(), fds.size(), static_cast<int>(std::clamp<long long>(wait, 0, 60000)));
         if (ready < 0 && errno != EINTR) return false;
         for (size_t i = 0; i < busy.size(); ++i) {
             Worker& w = *busy[i];
-            if (ready > 0 && (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) && !receive(w, done_)) {
-                give_up(w, kWorkerDied);
-                continue;
-            }
+            if (!w.busy) continue;  // stopped when its document failed
+            if (ready > 0 && (fds[i].revents & (POLLIN | POLLHUP | POLLERR))) take_result(w);
             // poppler cannot be interrupted any other way
             if (w.busy && Clock::now() >= w.deadline) give_up(w, timeout_reason(limits_));
         }
         return true;
     }
 
-    void give_up(Worker& w, const std::string& reason) {
-        const size_t index = w.index;
-        retire(w, true);
-        done_(index, skipped(reason));
+    void take_result(Worker& w) {
+        DocumentResult result;
+        const Arrival arrival = receive(w, result);
+        if (arrival == Arrival::gone) return give_up(w, kWorkerDied);
+        if (arrival == Arrival::partial) return;
+        w.busy = false;
+        const WorkUnit unit = w.unit;
+        if (result.reason == kOutOfMemory) retire(w, true);  // its heap is the document's
+        deliver(unit, std::move(result));
     }
 
-    const size_t count_;
+    void give_up(Worker& w, const std::string& reason) {
+        const WorkUnit unit = w.unit;
+        retire(w, true);
+        deliver(unit, skipped(reason));
+    }
+
+    void deliver(const WorkUnit& unit, DocumentResult result) {
+        std::optional<DocumentResult> whole = queue_.part_done(unit, std::move(result));
+        if (!whole) return;
+        done_(unit.document, std::move(*whole));
+        // Parts of a failed document still being read.
+        for (Worker& w : workers_) {
+            if (w.busy && w.unit.document == unit.document) retire(w, true);
+        }
+    }
+
     const RunnerLimits& limits_;
     const DocumentWork& work_;
     const DocumentDone& done_;
+    PartQueue queue_;
     std::vector<Worker> workers_;
-    size_t next_ = 0;
 };
 
 }  // namespace

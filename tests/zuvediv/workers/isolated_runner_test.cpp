@@ -58,7 +58,8 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
     const auto started = std::chrono::steady_clock::now();
     run_isolated(
         results.size(), limits,
-        [](size_t index) {
+        [](const WorkUnit& part) {
+            const size_t index = part.document;
             if (index == 0) std::this_thread::sleep_for(std::chrono::milliseconds(500));
             if (index == 2) std::this_thread::sleep_for(std::chrono::seconds(30));
             if (index == 3) std::raise(SIGKILL);
@@ -94,7 +95,8 @@ TEST(IsolatedRunner, MemoryCapCostsOnlyTheDocumentThatHitsIt) {
     const RunnerLimits limits{1, std::chrono::seconds(20), size_t{256} << 20};
     run_isolated(
         results.size(), limits,
-        [](size_t index) {
+        [](const WorkUnit& part) {
+            const size_t index = part.document;
             if (index == 0) allocate_or_abort(size_t{320} << 20);
             if (index == 1) throw std::bad_alloc();  // the sanitizer's new dies instead of throwing
             if (index == 3) std::vector<char> within_cap(size_t{128} << 20, 'x');
