@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "documents/page_parts.h"
 #include "pdf_writer.h"
 #include "support/pdf_fixtures.h"
 
@@ -13,9 +14,12 @@ namespace {
 
 using Env = std::map<std::string, std::string>;
 
+using zuvediv::kPartPages;
 constexpr int kPages = 100;
-// Around the ends of the 16-page parts a long document is cut into, and the last page.
-const std::vector<int> kHitPages = {1, 16, 17, 32, 33, 64, 65, 100};
+static_assert(kPages > zuvediv::kSplitAbovePages && kPages > 4 * kPartPages + 1);
+// Around the ends of the parts a long document is cut into, and the last page.
+const std::vector<int> kHitPages = {1, kPartPages, kPartPages + 1, 2 * kPartPages, 2 * kPartPages + 1,
+                                    4 * kPartPages, 4 * kPartPages + 1, kPages};
 
 struct LongDocuments {
     ScratchDir dir;

@@ -1,5 +1,9 @@
 #include "command_line/option_table.h"
 
+#include <string>
+
+#include "documents/page_parts.h"
+
 namespace zuvediv {
 
 const std::vector<OptionSpec>& option_table() {
@@ -22,7 +26,7 @@ const std::vector<OptionSpec>& option_table() {
         {"-c", &Options::exact_case, "", "大文字と小文字を区別する"},
         {"-n", &Options::no_normalise, "", "全角/半角などの正規化をしない"},
         {"-t", IntegerValue{&Options::time_limit_seconds, 1, 86400}, "秒", "1 文書あたりの制限時間 (既定: 60)。分けて読む文書は最初の部分から最後の部分まで"},
-        {"-j", IntegerValue{&Options::workers, 1, 256}, "数", "同時に処理する数 (既定: CPU のコア数)。65 ページ以上の文書はページを分けて同時に読む"},
+        {"-j", IntegerValue{&Options::workers, 1, 256}, "数", "同時に処理する数 (既定: CPU のコア数)。" + std::to_string(kSplitAbovePages + 1) + " ページ以上の文書はページを分けて同時に読む"},
         {"-r", IntegerValue{&Options::dpi, 10, 1200}, "dpi", "画像の解像度 (既定: 150)"},
         {"-N", &Options::no_cache, "", "ページの文字のキャッシュを読みも書きもしない"},
         {"--", EndOfOptions{}, "", "オプションの終わり"},
