@@ -18,7 +18,7 @@ struct RunnerLimits {
     int workers = 1;
     std::chrono::milliseconds time_limit{60000};
     size_t memory_cap = 0;  // bytes a worker may allocate; 0: no limit
-    SplitPlan split;        // none: one worker per document
+    SplitPlan split{};      // none: one worker per document
 };
 
 // Reads a part of a document in a worker, as the plan splits it.
