@@ -74,13 +74,6 @@ std::vector<int> pages_listed(std::string csv) {
     return pages;
 }
 
-std::string cache_bytes(const ScratchDir& dir) {
-    std::string bytes;
-    for (const auto& entry : fs::recursive_directory_iterator(dir.path() / "cache"))
-        if (entry.is_regular_file()) bytes += read_file(entry.path());
-    return bytes;
-}
-
 // One worker reads it whole; two and three read it in parts, the second
 // time from the cache, which -m opens again for the pages with hits.
 TEST(SplitDocument, SameListAndImagesForAnyWorkersFromFileOrCache) {
@@ -99,7 +92,7 @@ TEST(SplitDocument, SameListAndImagesForAnyWorkersFromFileOrCache) {
     }
     const ToolRun warm = run_tool_binary({"-v", "-j", "2", "Boundary", doc}, cache);
     EXPECT_NE(warm.out.find("該当 8 件 (キャッシュ)"), std::string::npos) << "stored complete: " << warm.out;
-    EXPECT_NE(cache_bytes(dir).find("Boundary marker 100"), std::string::npos);
+    EXPECT_NE(bytes_below(dir.path() / "cache").find("Boundary marker 100"), std::string::npos);
 }
 
 TEST(SplitDocument, ProtectedDocumentReadInPartsIsNeverStored) {
@@ -111,7 +104,7 @@ TEST(SplitDocument, ProtectedDocumentReadInPartsIsNeverStored) {
     EXPECT_EQ(opened.run.exit_code, 0) << opened.run.err;
     EXPECT_EQ(opened.csv, plain.csv);
     EXPECT_TRUE(opened.images == plain.images);
-    EXPECT_EQ(cache_bytes(dir).find("Boundary"), std::string::npos);
+    EXPECT_EQ(bytes_below(dir.path() / "cache").find("Boundary"), std::string::npos);
     const ToolRun without = run_tool_binary({"-j", "2", "Boundary", secret}, cache);
     EXPECT_EQ(without.exit_code, 2);
     EXPECT_NE(without.out.find("該当: 0 件"), std::string::npos) << without.out;
