@@ -43,6 +43,11 @@ timed() {
   printf '%-22s %8.2f s wall %8.2f s cpu %8d KiB peak\n' "$label" "${SECONDS_OF[$label]}" "${CPU_OF[$label]}" "${MEMORY_OF[$label]}"
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+best_of() {  # best_of ARRAY LABEL_PREFIX [ROUNDS]: the smallest figure of the rounds
+  local -n figures=$1
+  local round
+  for round in $(seq "${3:-5}"); do echo "${figures[$2$round]}"; done | sort -g | head -1
+}
 
 LOAD_BEFORE=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "== timings ($(nproc) cores)"
@@ -80,15 +85,34 @@ else
   echo "DISAGREE:"; diff "$WORK/ours.txt" "$WORK/theirs.txt" | head -20
 fi
 
+# One document: the corpus merged into one PDF, which the tool reads in parts
+# with both workers. Best of three rounds, the four runs alternated.
+one_document_case() {
+  local merged=$BUILD/merged-$DOCS-$PAGES.pdf round label
+  [ -f "$merged" ] || qpdf --empty --pages "$CORPUS"/*.pdf -- "$merged" || [ $? -eq 3 ]  # 3: warnings only
+  echo "== one document: the corpus merged into one PDF (best of three)"
+  for round in 1 2 3; do
+    timed "one_pdfgrep_$round" pdfgrep -F "$PHRASE" "$merged"
+    timed "one_bare_loop_$round" "$BUILD/bare_loop" "$merged"
+    timed "one_j1_$round" "$TOOL" -N -j 1 -o "$WORK/one-j1.csv" "$PHRASE" "$merged"
+    timed "one_j2_$round" "$TOOL" -N -j 2 -o "$WORK/one-j2.csv" "$PHRASE" "$merged"
+  done
+  declare -A best
+  for label in pdfgrep bare_loop j1 j2; do best[$label]=$(best_of SECONDS_OF "one_${label}_" 3); done
+  echo "load average now: $(cut -d' ' -f1-3 /proc/loadavg)"
+  echo "one document, -j 2 speed-up over -j 1:      $(ratio "${best[j1]}" "${best[j2]}") (target >= 1.80)"
+  echo "one document, -j 1 throughput / bare loop:  $(ratio "${best[bare_loop]}" "${best[j1]}") (target >= 0.90)"
+  echo "one document, -j 2 speed-up over pdfgrep:   $(ratio "${best[pdfgrep]}" "${best[j2]}") (target >= 2.50)"
+  cmp -s "$WORK/one-j1.csv" "$WORK/one-j2.csv" && echo "one document, CSV with -j 1 and -j 2: identical" ||
+    echo "one document, CSV with -j 1 and -j 2: DIFFERENT"
+  echo "pages: $(grep -o 'ページ: [0-9]*' "$WORK/one_j1_1.out")"
+}
+one_document_case
+
 # The page-text cache at -j 1: the first search (cache filled) against -N,
 # best of five each, alternated, as the machine is shared; a second search
 # with another string; pdfgrep's --cache beside it; and the same lists from
 # cold, warm and -N runs.
-best_of() {  # best_of ARRAY LABEL_PREFIX: the smallest figure of the rounds
-  local -n figures=$1
-  local round
-  for round in 1 2 3 4 5; do echo "${figures[$2$round]}"; done | sort -g | head -1
-}
 cache_case() {
   local cache=$WORK/cache pdfgrep_cache=$WORK/pdfgrep-cache round
   echo "== page-text cache (-j 1)"

@@ -1,5 +1,9 @@
 #include "command_line/option_table.h"
 
+#include <string>
+
+#include "documents/page_parts.h"
+
 namespace zuvediv {
 
 const std::vector<OptionSpec>& option_table() {
@@ -21,8 +25,8 @@ const std::vector<OptionSpec>& option_table() {
         {"-C", &Options::colour, "色", "枠の色 RRGGBB を 16 進数 1～6 桁で (既定: FF0000)"},
         {"-c", &Options::exact_case, "", "大文字と小文字を区別する"},
         {"-n", &Options::no_normalise, "", "全角/半角などの正規化をしない"},
-        {"-t", IntegerValue{&Options::time_limit_seconds, 1, 86400}, "秒", "1 ページも読み進まないまま、この秒数が過ぎた文書は打ち切る (既定: 60)"},
-        {"-j", IntegerValue{&Options::workers, 1, 256}, "数", "同時に処理する数 (既定: CPU のコア数)"},
+        {"-t", IntegerValue{&Options::time_limit_seconds, 1, 86400}, "秒", "1 ページも読み進まないまま、この秒数が過ぎた文書は打ち切る (既定: 60)。分けて読む文書は、どの部分かが読み進めば続ける"},
+        {"-j", IntegerValue{&Options::workers, 1, 256}, "数", "同時に処理する数 (既定: CPU のコア数)。" + std::to_string(kSplitAbovePages + 1) + " ページ以上の文書はページを分けて同時に読む"},
         {"-r", IntegerValue{&Options::dpi, 10, 1200}, "dpi", "画像の解像度 (既定: 150)"},
         {"-T", &Options::text_layer_only, "", "文字のないページを文字認識 (OCR) せず、テキスト層だけを検索する"},
         {"-N", &Options::no_cache, "", "ページの文字のキャッシュを読みも書きもしない"},

@@ -57,7 +57,9 @@ std::string image_file_name(const std::string& stem, int page, ImageFormat forma
 
 DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request) {
     DocumentResult result;
-    OpenedPdf pdf = open_pdf(pdf_path, request.password);
+    KeptPdf own;
+    KeptPdf& kept = request.kept ? *request.kept : own;
+    const OpenedPdf& pdf = kept.open(pdf_path, request.password);
     if (!pdf.document) {
         result.status = DocumentStatus::skipped;
         result.reason = describe(pdf.failure);
@@ -65,9 +67,12 @@ DocumentResult search_document(const std::string& pdf_path, const SearchRequest&
         return result;
     }
     result.pages = pdf.document->pages();
+    const WorkUnit& part = request.part;
+    const int end = part.is_first_part() ? request.split.first_part_end(result.pages) : std::min(part.end_page, result.pages);
+    if (part.is_first_part() && end < result.pages) result.rest_from = end;
     // The text of an encrypted document must never reach the disk.
     const bool keep_text = request.keep_page_text && !pdf.document->is_encrypted();
-    for (int index = 0; index < result.pages; ++index) {
+    for (int index = part.first_page; index < end; ++index) {
         if (request.only_pages && !std::binary_search(request.only_pages->begin(), request.only_pages->end(), index + 1)) continue;
         std::unique_ptr<poppler::page> page(pdf.document->create_page(index));
         if (!page) continue;
@@ -85,6 +90,7 @@ DocumentResult search_document(const std::string& pdf_path, const SearchRequest&
             if (!error.empty()) result.image_errors.push_back(std::move(error));
         }
     }
+    if (part.is_first_part() && result.rest_from == 0) kept.release();  // read whole: no part follows
     return result;
 }
 

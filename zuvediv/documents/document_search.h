@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "documents/kept_pdf.h"
+#include "documents/page_parts.h"
 #include "output/hit_frames.h"
 #include "ocr/page_reader.h"
 #include "output/image_files.h"
@@ -27,6 +29,7 @@ struct DocumentResult {
     std::vector<DocumentHit> hits;
     std::vector<std::string> image_errors;
     bool from_cache = false;  // matched from stored page text
+    int rest_from = 0;  // a split document's first part: the pages from here on are left to other parts
     int recognised_pages = 0;  // read by the recogniser
 };
 
@@ -52,6 +55,9 @@ struct SearchRequest {
     const ImageRequest* images = nullptr;  // null: no images
     const std::vector<int>* only_pages = nullptr;  // sorted page numbers; null: all
     bool recognise_scans = true;  // false: the text layer only
+    WorkUnit part{};  // which of the pages to read
+    SplitPlan split{};
+    KeptPdf* kept = nullptr;  // keeps a split document open for its next part; null: opened here
     // Given each page's text to keep, unless the document is encrypted.
     std::function<void(int page_index, const std::u32string& chars, PageSource source)> keep_page_text = nullptr;
     std::function<void(const PageProgress& progress)> progress = nullptr;

@@ -27,6 +27,7 @@ RunnerLimits runner_limits(const Options& o) {
     limits.workers = o.workers > 0 ? o.workers : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     limits.time_limit = std::chrono::seconds(o.time_limit_seconds);
     limits.memory_cap = worker_memory_cap(limits.workers, physical_memory_bytes());
+    limits.split = split_plan(limits.workers);
     return limits;
 }
 
@@ -44,8 +45,10 @@ void search_documents(const Options& o, const RunPaths& paths, const SearchTerms
     silence_poppler_messages();
     if (!to_read.empty()) warm_up_poppler(o.make_images);
     const std::optional<ImageRequest> image_base = image_request(o);
-    auto work = [&](size_t job) {
-        const size_t index = to_read[job];
+    const RunnerLimits limits = runner_limits(o);
+    KeptPdf kept;  // each worker has its own copy
+    auto work = [&](const WorkUnit& part) {
+        const size_t index = to_read[part.document];
         const PdfFile& file = files[index];
         std::optional<ImageRequest> images = image_base;
         if (images) {
@@ -55,6 +58,9 @@ void search_documents(const Options& o, const RunPaths& paths, const SearchTerms
         PageTextWriter writer = cache.writer(index);
         SearchRequest request{&terms.folder, &terms.matcher, o.password, images ? &*images : nullptr};
         request.only_pages = cache.only_pages(index);
+        request.part = part;
+        request.split = limits.split;
+        request.kept = &kept;
         request.recognise_scans = !o.text_layer_only;
         if (writer.active())
             request.keep_page_text = [&](int page, const std::u32string& chars, PageSource source) { writer.add(page, chars, source); };
@@ -67,7 +73,7 @@ void search_documents(const Options& o, const RunPaths& paths, const SearchTerms
         cache.read_done(to_read[job], result);
         reporter.accept(to_read[job], std::move(result));
     };
-    run_isolated(to_read.size(), runner_limits(o), work, done,
+    run_isolated(to_read.size(), limits, work, done,
                  [&](size_t job, const PageProgress& page) { reporter.page_recognised(to_read[job], page.page); });
     std::error_code ec;
     cache.close(fs::is_directory(fs::u8path(paths.input), ec) ? paths.input : "");

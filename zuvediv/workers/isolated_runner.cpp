@@ -19,6 +19,7 @@
 
 #include "common/little_endian.h"
 #include "workers/memory_limit.h"
+#include "workers/part_queue.h"
 #include "workers/result_wire.h"
 
 namespace zuvediv {
@@ -38,11 +39,10 @@ Clock::time_point last_progress;
 // cost a fifth of the search time in page faults and exits.
 struct Worker {
     pid_t pid = -1;
-    int command_fd = -1;  // parent writes document indexes
+    int command_fd = -1;  // parent writes the parts to read
     int result_fd = -1;   // worker writes length-prefixed results
     bool busy = false;
-    size_t index = 0;
-    Clock::time_point deadline;
+    WorkUnit unit;
     std::string received;
 };
 
@@ -53,9 +53,9 @@ DocumentResult skipped(std::string reason) {
     return result;
 }
 
-DocumentResult guarded_work(const DocumentWork& work, size_t index) {
+DocumentResult guarded_work(const DocumentWork& work, const WorkUnit& unit) {
     try {
-        return work(index);
+        return work(unit);
     } catch (const std::bad_alloc&) {
         return skipped(kOutOfMemory);
     } catch (const std::exception& e) {
@@ -87,11 +87,26 @@ bool read_exact(int fd, char* buffer, size_t size) {
     return true;
 }
 
+constexpr size_t kCommandBytes = 12;
+
+std::string command_for(const WorkUnit& unit) {
+    std::string command;
+    AppendLittleEndian32(command, static_cast<uint32_t>(unit.document));
+    AppendLittleEndian32(command, static_cast<uint32_t>(unit.first_page));
+    AppendLittleEndian32(command, static_cast<uint32_t>(unit.end_page));
+    return command;
+}
+
+WorkUnit unit_of(const char* command) {
+    return WorkUnit{ReadLittleEndian(command, 4), static_cast<int>(ReadLittleEndian(command + 4, 4)),
+                    static_cast<int>(ReadLittleEndian(command + 8, 4))};
+}
+
 [[noreturn]] void worker_loop(int command_fd, int result_fd, const DocumentWork& work) {
     progress_fd = result_fd;
-    char command[4];
+    char command[kCommandBytes];
     while (read_exact(command_fd, command, sizeof command)) {
-        if (!write_all(result_fd, framed_result(guarded_work(work, ReadLittleEndian(command, 4))))) break;
+        if (!write_all(result_fd, framed_result(guarded_work(work, unit_of(command))))) break;
     }
     // Skip destructors and atexit handlers of the copied parent state.
     _exit(0);
@@ -176,39 +191,39 @@ std::string timeout_reason(const RunnerLimits& limits) {
 }
 
 const char* const kWorkerDied = "読み取り中に異常終了しました (PDF が壊れている可能性があります)";
+const char* const kNoWorker = "作業用のプロセスを起動できません";
 
 class WorkerPool {
 public:
     WorkerPool(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
                const ProgressSeen& progress)
-        : count_(count), limits_(limits), work_(work), done_(done), progress_(progress),
-          workers_(std::min(count, static_cast<size_t>(std::max(1, limits.workers)))) {}
+        : limits_(limits), work_(work), done_(done), progress_(progress), queue_(count, limits.time_limit, limits.split),
+          workers_(static_cast<size_t>(std::max(1, limits.workers))) {}
     ~WorkerPool() {
         for (Worker& w : workers_) retire(w, false);
     }
 
     void run() {
         for (;;) {
-            hand_out_documents();
+            hand_out_parts();
             if (!wait_for_results()) break;
         }
     }
 
 private:
-    void hand_out_documents() {
+    void hand_out_parts() {
         for (Worker& w : workers_) {
-            if (w.busy || next_ >= count_) continue;
+            if (w.busy) continue;
+            const std::optional<WorkUnit> unit = queue_.next(Clock::now());
+            if (!unit) return;
+            // Never read a document here: the coordinator has no limits.
             if (w.pid < 0 && !spawn(w, workers_, work_, limits_.memory_cap)) {
-                done_(next_, guarded_work(work_, next_));  // no process to spare: run here
-                ++next_;
+                deliver(*unit, skipped(kNoWorker));
                 continue;
             }
-            std::string command;
-            AppendLittleEndian32(command, static_cast<uint32_t>(next_));
-            w.index = next_++;
+            w.unit = *unit;
             w.busy = true;
-            w.deadline = Clock::now() + limits_.time_limit;
-            if (!write_all(w.command_fd, command)) give_up(w, kWorkerDied);
+            if (!write_all(w.command_fd, command_for(*unit))) give_up(w, kWorkerDied);
         }
     }
 
@@ -221,57 +236,63 @@ private:
             if (!w.busy) continue;
             busy.push_back(&w);
             fds.push_back({w.result_fd, POLLIN, 0});
-            first_deadline = std::min(first_deadline, w.deadline);
+            first_deadline = std::min(first_deadline, queue_.deadline(w.unit));
         }
-        if (busy.empty()) return next_ < count_;
+        if (busy.empty()) return queue_.has_ready();
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(first_deadline - Clock::now()).count() + 1;
         const int ready = ::poll(fds.data(), fds.size(), static_cast<int>(std::clamp<long long>(wait, 0, 60000)));
         if (ready < 0 && errno != EINTR) return false;
         for (size_t i = 0; i < busy.size(); ++i) {
             Worker& w = *busy[i];
-            if (ready > 0 && (fds[i].revents & (POLLIN | POLLHUP | POLLERR))) {
-                if (!receive(w)) {
-                    give_up(w, kWorkerDied);
-                    continue;
-                }
-                handle_frames(w);
-            }
+            if (!w.busy) continue;  // stopped when its document failed
+            if (ready > 0 && (fds[i].revents & (POLLIN | POLLHUP | POLLERR))) take_frames(w);
             // poppler cannot be interrupted any other way
-            if (w.busy && Clock::now() >= w.deadline) give_up(w, timeout_reason(limits_));
+            if (w.busy && Clock::now() >= queue_.deadline(w.unit)) give_up(w, timeout_reason(limits_));
         }
         return true;
     }
 
-    void handle_frames(Worker& w) {
+    void take_frames(Worker& w) {
+        if (!receive(w)) return give_up(w, kWorkerDied);
         while (w.busy) {
             const std::optional<std::string> frame = take_frame(w);
             if (!frame) return;
+            queue_.progressed(w.unit.document, Clock::now());
             if (const std::optional<PageProgress> page = decode_progress(*frame)) {
-                w.deadline = Clock::now() + limits_.time_limit;
-                if (progress_ && page->recognised) progress_(w.index, *page);
+                if (progress_ && page->recognised) progress_(w.unit.document, *page);
                 continue;
             }
-            std::optional<DocumentResult> result = decode_result(*frame);
+            std::optional<DocumentResult> decoded = decode_result(*frame);
+            DocumentResult result = decoded ? std::move(*decoded) : skipped("内部エラー (結果が壊れています)");
             w.busy = false;
-            const bool spent = result && result->reason == kOutOfMemory;  // its heap is the document's
-            done_(w.index, result ? std::move(*result) : skipped("内部エラー (結果が壊れています)"));
-            if (spent) retire(w, true);
+            const WorkUnit unit = w.unit;
+            if (result.reason == kOutOfMemory) retire(w, true);  // its heap is the document's
+            deliver(unit, std::move(result));
         }
     }
 
     void give_up(Worker& w, const std::string& reason) {
-        const size_t index = w.index;
+        const WorkUnit unit = w.unit;
         retire(w, true);
-        done_(index, skipped(reason));
+        deliver(unit, skipped(reason));
     }
 
-    const size_t count_;
+    void deliver(const WorkUnit& unit, DocumentResult result) {
+        std::optional<DocumentResult> whole = queue_.part_done(unit, std::move(result));
+        if (!whole) return;
+        done_(unit.document, std::move(*whole));
+        // Parts of a failed document still being read.
+        for (Worker& w : workers_) {
+            if (w.busy && w.unit.document == unit.document) retire(w, true);
+        }
+    }
+
     const RunnerLimits& limits_;
     const DocumentWork& work_;
     const DocumentDone& done_;
     const ProgressSeen& progress_;
+    PartQueue queue_;
     std::vector<Worker> workers_;
-    size_t next_ = 0;
 };
 
 }  // namespace

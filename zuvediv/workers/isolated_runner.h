@@ -1,15 +1,17 @@
 #pragma once
-// Runs each document in its own worker process. Poppler cannot be
-// interrupted, and a damaged file may hang or crash it: a worker that
-// goes the time limit without telling progress is killed and its
-// document reported as skipped, and a crash costs only that document. A
-// long document making progress is never cut off. Results arrive in
-// completion order; the caller restores file order.
+// Runs each document in worker processes. Poppler cannot be interrupted,
+// and a damaged file may hang or crash it: a document none of whose
+// workers tells progress for the time limit is killed and reported as
+// skipped, and a crash costs only that document. A long document making
+// progress is never cut off. A big document is read in parts by several
+// workers (see part_queue.h). Results arrive in completion order; the
+// caller restores file order.
 #include <chrono>
 #include <cstddef>
 #include <functional>
 
 #include "documents/document_search.h"
+#include "documents/page_parts.h"
 #include "workers/result_wire.h"
 
 namespace zuvediv {
@@ -18,9 +20,12 @@ struct RunnerLimits {
     int workers = 1;
     std::chrono::milliseconds time_limit{60000};
     size_t memory_cap = 0;  // bytes a worker may allocate; 0: no limit
+    SplitPlan split{};      // none: one worker per document
 };
 
-using DocumentWork = std::function<DocumentResult(size_t index)>;
+// Reads a part of a document in a worker, as the plan splits it.
+using DocumentWork = std::function<DocumentResult(const WorkUnit& part)>;
+// Each document's whole result, once.
 using DocumentDone = std::function<void(size_t index, DocumentResult result)>;
 using ProgressSeen = std::function<void(size_t index, const PageProgress& progress)>;
 

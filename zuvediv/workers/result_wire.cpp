@@ -49,6 +49,7 @@ std::string encode_result(const DocumentResult& result) {
     put(out, result.reason);
     put(out, static_cast<uint32_t>(result.pages));
     put(out, static_cast<uint32_t>(result.recognised_pages));
+    put(out, static_cast<uint32_t>(result.rest_from));
     put(out, static_cast<uint32_t>(result.hits.size()));
     for (const DocumentHit& hit : result.hits) {
         put(out, static_cast<uint32_t>(hit.page));
@@ -69,13 +70,14 @@ std::string framed_result(const DocumentResult& result) {
 std::optional<DocumentResult> decode_result(const std::string& bytes) {
     Reader in(bytes);
     DocumentResult result;
-    uint32_t magic = 0, status = 0, pages = 0, recognised = 0, count = 0;
+    uint32_t magic = 0, status = 0, pages = 0, recognised = 0, rest_from = 0, count = 0;
     if (!in.get(magic) || magic != kMagic || !in.get(status) || !in.get(result.reason) || !in.get(pages) ||
-        !in.get(recognised) || !in.get(count))
+        !in.get(recognised) || !in.get(rest_from) || !in.get(count))
         return std::nullopt;
     result.status = status == 1 ? DocumentStatus::skipped : DocumentStatus::searched;
     result.pages = static_cast<int>(pages);
     result.recognised_pages = static_cast<int>(recognised);
+    result.rest_from = static_cast<int>(rest_from);
     for (uint32_t i = 0; i < count; ++i) {
         DocumentHit hit;
         uint32_t page = 0;

@@ -20,13 +20,7 @@ const char* const kWithoutCache = "キャッシュなしで実行します";
 
 Env cache_in(const ScratchDir& dir) { return {{"XDG_CACHE_HOME", dir / "cache"}}; }
 
-// Every byte the cache keeps on disk: the database and its journal files.
-std::string cache_bytes(const ScratchDir& dir) {
-    std::string bytes;
-    for (const auto& entry : fs::recursive_directory_iterator(dir.path() / "cache"))
-        if (entry.is_regular_file()) bytes += read_file(entry.path());
-    return bytes;
-}
+std::string cache_bytes(const ScratchDir& dir) { return bytes_below(dir.path() / "cache"); }
 
 size_t count_of(const std::string& text, const std::string& part) {
     size_t n = 0;

@@ -75,6 +75,13 @@ std::string read_file(const fs::path& path) {
     return s.str();
 }
 
+std::string bytes_below(const fs::path& folder) {
+    std::string bytes;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file()) bytes += read_file(entry.path());
+    return bytes;
+}
+
 void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 static std::string quoted(const std::string& text) {

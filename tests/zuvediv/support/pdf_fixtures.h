@@ -48,6 +48,8 @@ ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std
 // may be slow to reap here) matches, by its process group and command line.
 bool any_live_process(const std::function<bool(int group, const std::string& command_line)>& matches);
 std::string read_file(const fs::path& path);
+// Every byte of the files below a folder (a cache: its database and journals).
+std::string bytes_below(const fs::path& folder);
 void write_file(const fs::path& path, const std::string& bytes);
 
 }  // namespace zuvediv_test

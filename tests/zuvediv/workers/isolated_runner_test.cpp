@@ -1,5 +1,6 @@
 // Worker processes: results come back whole and in any order, and a hang,
-// a crash, an exception or a result cut short cost only their own document.
+// a crash, an exception or a result cut short cost only their own document,
+// also when it is read in parts.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -58,7 +59,8 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
     const auto started = std::chrono::steady_clock::now();
     run_isolated(
         results.size(), limits,
-        [](size_t index) {
+        [](const WorkUnit& part) {
+            const size_t index = part.document;
             if (index == 0) std::this_thread::sleep_for(std::chrono::milliseconds(500));
             if (index == 2) std::this_thread::sleep_for(std::chrono::seconds(30));
             if (index == 3) std::raise(SIGKILL);
@@ -90,7 +92,8 @@ TEST(IsolatedRunner, TimeLimitCountsTimeWithoutProgress) {
     const auto started = std::chrono::steady_clock::now();
     run_isolated(
         results.size(), limits,
-        [](size_t index) {
+        [](const WorkUnit& part) {
+            const size_t index = part.document;
             for (int page = 0; page < 8; ++page) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(index == 0 ? 350 : 100));
                 tell_progress({page, index == 0});
@@ -109,6 +112,67 @@ TEST(IsolatedRunner, TimeLimitCountsTimeWithoutProgress) {
     EXPECT_EQ(recognised, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
+// Documents of the runner test below, read as the worker reads a PDF: one
+// hit per page, naming the part that read it.
+struct FakeDocument {
+    int pages;
+    int hang_on_page = -1, crash_on_page = -1;
+    std::chrono::milliseconds per_part{0};
+};
+
+DocumentResult read_fake(const FakeDocument& doc, const WorkUnit& part, const SplitPlan& plan) {
+    DocumentResult result;
+    result.pages = doc.pages;
+    const int end = part.is_first_part() ? plan.first_part_end(doc.pages) : part.end_page;
+    if (part.is_first_part() && end < doc.pages) result.rest_from = end;
+    // Parts come back out of order.
+    std::this_thread::sleep_for(doc.per_part + std::chrono::milliseconds(part.first_page % 48 == 16 ? 40 : 0));
+    for (int page = part.first_page; page < end; ++page) {
+        if (page == doc.hang_on_page) std::this_thread::sleep_for(std::chrono::seconds(30));
+        if (page == doc.crash_on_page) std::raise(SIGKILL);
+        result.hits.push_back({page + 1, "from " + std::to_string(part.first_page)});
+    }
+    return result;
+}
+
+// Merged in page order whichever worker finished first; a hang or a crash
+// on one page costs that document, once; a document whose parts each end
+// within the limit, but not all of them, goes on.
+TEST(IsolatedRunner, SplitDocumentsMergeInPageOrderAndFailAlone) {
+    const std::vector<FakeDocument> docs = {
+        {100}, {100, 50}, {30}, {100, -1, 70}, {160, -1, -1, std::chrono::milliseconds(600)}, {65}};
+    RunnerLimits limits{3, std::chrono::milliseconds(1500)};
+    limits.split = split_plan(limits.workers);
+    std::vector<std::optional<DocumentResult>> results(docs.size());
+    const auto started = std::chrono::steady_clock::now();
+    run_isolated(
+        docs.size(), limits, [&](const WorkUnit& part) { return read_fake(docs.at(part.document), part, limits.split); },
+        [&](size_t index, DocumentResult r) {
+            ASSERT_FALSE(results.at(index)) << "reported twice";
+            results[index] = std::move(r);
+        });
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+    for (size_t i : {0u, 2u, 4u, 5u}) {
+        ASSERT_TRUE(results[i] && results[i]->status == DocumentStatus::searched) << i;
+        ASSERT_EQ(results[i]->hits.size(), static_cast<size_t>(docs[i].pages)) << i;
+        for (int page = 1; page <= docs[i].pages; ++page) {
+            const int part_start = docs[i].pages > limits.split.split_above ? (page - 1) / limits.split.part_pages * limits.split.part_pages : 0;
+            EXPECT_EQ(results[i]->hits[page - 1].page, page) << i;
+            EXPECT_EQ(results[i]->hits[page - 1].context, "from " + std::to_string(part_start)) << i << " page " << page;
+        }
+        EXPECT_EQ(results[i]->pages, docs[i].pages);
+        EXPECT_EQ(results[i]->rest_from, 0);
+    }
+    const std::pair<size_t, std::string> skipped[] = {
+        {1, "時間切れ (1 秒のあいだ読み進みませんでした)"}, {3, "読み取り中に異常終了しました (PDF が壊れている可能性があります)"}};
+    for (const auto& [i, reason] : skipped) {
+        ASSERT_TRUE(results.at(i)) << i;
+        EXPECT_EQ(results[i]->status, DocumentStatus::skipped) << i;
+        EXPECT_EQ(results[i]->reason, reason) << i;
+        EXPECT_TRUE(results[i]->hits.empty()) << i;
+    }
+}
+
 // Poppler aborts when an allocation fails. One block over the cap, since
 // the sanitizer dies outright when its own bookkeeping finds no memory.
 void allocate_or_abort(size_t bytes) {
@@ -122,7 +186,8 @@ TEST(IsolatedRunner, MemoryCapCostsOnlyTheDocumentThatHitsIt) {
     const RunnerLimits limits{1, std::chrono::seconds(20), size_t{256} << 20};
     run_isolated(
         results.size(), limits,
-        [](size_t index) {
+        [](const WorkUnit& part) {
+            const size_t index = part.document;
             if (index == 0) allocate_or_abort(size_t{320} << 20);
             if (index == 1) throw std::bad_alloc();  // the sanitizer's new dies instead of throwing
             if (index == 3) std::vector<char> within_cap(size_t{128} << 20, 'x');

@@ -1,0 +1,114 @@
+// A document long enough to be read in parts by several workers: the list
+// and the images of one worker, for any -j, from the PDF or the cache; a
+// protected one read in parts with its password, and never stored.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "documents/page_parts.h"
+#include "pdf_writer.h"
+#include "support/pdf_fixtures.h"
+
+namespace zuvediv_test {
+namespace {
+
+using Env = std::map<std::string, std::string>;
+
+using zuvediv::kPartPages;
+constexpr int kPages = 100;
+static_assert(kPages > zuvediv::kSplitAbovePages && kPages > 4 * kPartPages + 1);
+// Around the ends of the parts a long document is cut into, and the last page.
+const std::vector<int> kHitPages = {1, kPartPages, kPartPages + 1, 2 * kPartPages, 2 * kPartPages + 1,
+                                    4 * kPartPages, 4 * kPartPages + 1, kPages};
+
+struct LongDocuments {
+    ScratchDir dir;
+    fs::path plain, secret;
+};
+
+const LongDocuments& long_documents() {
+    static const LongDocuments* made = [] {
+        auto* docs = new LongDocuments;
+        std::vector<pdf_writer::PageLines> pages;
+        for (int page = 1; page <= kPages; ++page) {
+            pages.push_back({{50, 50, "page " + std::to_string(page)}});
+            if (std::count(kHitPages.begin(), kHitPages.end(), page))
+                pages.back().push_back({50, 80, "Boundary marker " + std::to_string(page)});
+        }
+        docs->plain = docs->dir.path() / "plain" / "long.pdf";
+        docs->secret = docs->dir.path() / "secret" / "long.pdf";
+        fs::create_directories(docs->plain.parent_path());
+        fs::create_directories(docs->secret.parent_path());
+        pdf_writer::write_pdf(docs->plain, pages);
+        pdf_writer::run_qpdf({"--encrypt", kUserPassword, kOwnerPassword, "256", "--", docs->plain.string(),
+                              docs->secret.string()});
+        return docs;
+    }();
+    return *made;
+}
+
+struct Listed {
+    ToolRun run;
+    std::string csv;
+    std::map<std::string, std::string> images;  // name: bytes
+};
+
+Listed search(const ScratchDir& dir, const std::string& name, std::vector<std::string> args, const Env& env) {
+    const fs::path images = dir.path() / name;
+    args.insert(args.begin(), {"-H", "-P", "-Q", "-m", "-r", "30", "-O", images.string(), "-o", dir / (name + ".csv")});
+    Listed listed{run_tool_binary(args, env), read_file(dir / (name + ".csv")), {}};
+    for (const auto& entry : fs::directory_iterator(images))
+        if (entry.path().extension() == ".png") listed.images[entry.path().filename().string()] = read_file(entry.path());
+    return listed;
+}
+
+std::vector<int> pages_listed(std::string csv) {
+    std::vector<int> pages;
+    csv.erase(0, 3);  // byte-order mark
+    for (size_t at = 0; at < csv.size();) {
+        pages.push_back(std::stoi(csv.substr(at)));
+        const size_t end = csv.find("\r\n", at);
+        if (end == std::string::npos) break;
+        at = end + 2;
+    }
+    return pages;
+}
+
+// One worker reads it whole; two and three read it in parts, the second
+// time from the cache, which -m opens again for the pages with hits.
+TEST(SplitDocument, SameListAndImagesForAnyWorkersFromFileOrCache) {
+    const ScratchDir dir;
+    const Env cache = {{"XDG_CACHE_HOME", dir / "cache"}};
+    const std::string doc = long_documents().plain.string();
+    const Listed one = search(dir, "j1", {"-N", "-j", "1", "Boundary", doc}, cache);
+    ASSERT_EQ(one.run.exit_code, 0) << one.run.err;
+    EXPECT_EQ(pages_listed(one.csv), kHitPages);
+    EXPECT_EQ(one.images.size(), kHitPages.size());
+    for (const char* workers : {"2", "3"}) {
+        const Listed split = search(dir, std::string("j") + workers, {"-j", workers, "Boundary", doc}, cache);
+        EXPECT_EQ(split.run.exit_code, 0) << split.run.err;
+        EXPECT_EQ(split.csv, one.csv) << workers;
+        EXPECT_TRUE(split.images == one.images) << workers;
+    }
+    const ToolRun warm = run_tool_binary({"-v", "-j", "2", "Boundary", doc}, cache);
+    EXPECT_NE(warm.out.find("該当 8 件 (キャッシュ)"), std::string::npos) << "stored complete: " << warm.out;
+    EXPECT_NE(bytes_below(dir.path() / "cache").find("Boundary marker 100"), std::string::npos);
+}
+
+TEST(SplitDocument, ProtectedDocumentReadInPartsIsNeverStored) {
+    const ScratchDir dir;
+    const Env cache = {{"XDG_CACHE_HOME", dir / "cache"}};
+    const Listed plain = search(dir, "plain", {"-N", "-j", "1", "Boundary", long_documents().plain.string()}, cache);
+    const std::string secret = long_documents().secret.string();
+    const Listed opened = search(dir, "opened", {"-j", "2", "-p", kUserPassword, "Boundary", secret}, cache);
+    EXPECT_EQ(opened.run.exit_code, 0) << opened.run.err;
+    EXPECT_EQ(opened.csv, plain.csv);
+    EXPECT_TRUE(opened.images == plain.images);
+    EXPECT_EQ(bytes_below(dir.path() / "cache").find("Boundary"), std::string::npos);
+    const ToolRun without = run_tool_binary({"-j", "2", "Boundary", secret}, cache);
+    EXPECT_EQ(without.exit_code, 2);
+    EXPECT_NE(without.out.find("該当: 0 件"), std::string::npos) << without.out;
+}
+
+}  // namespace
+}  // namespace zuvediv_test
