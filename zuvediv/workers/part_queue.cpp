@@ -9,6 +9,7 @@ void append(DocumentResult& to, DocumentResult& part) {
     to.hits.insert(to.hits.end(), std::make_move_iterator(part.hits.begin()), std::make_move_iterator(part.hits.end()));
     to.image_errors.insert(to.image_errors.end(), std::make_move_iterator(part.image_errors.begin()),
                            std::make_move_iterator(part.image_errors.end()));
+    to.recognised_pages += part.recognised_pages;
 }
 
 DocumentResult changed_while_read() {

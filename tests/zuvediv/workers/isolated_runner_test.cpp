@@ -125,6 +125,7 @@ DocumentResult read_fake(const FakeDocument& doc, const WorkUnit& part, const Sp
     result.pages = doc.pages;
     const int end = part.is_first_part() ? plan.first_part_end(doc.pages) : part.end_page;
     if (part.is_first_part() && end < doc.pages) result.rest_from = end;
+    result.recognised_pages = end - part.first_page;  // as if every page were a scan
     // Parts come back out of order.
     std::this_thread::sleep_for(doc.per_part + std::chrono::milliseconds(part.first_page % 48 == 16 ? 40 : 0));
     for (int page = part.first_page; page < end; ++page) {
@@ -161,6 +162,7 @@ TEST(IsolatedRunner, SplitDocumentsMergeInPageOrderAndFailAlone) {
             EXPECT_EQ(results[i]->hits[page - 1].context, "from " + std::to_string(part_start)) << i << " page " << page;
         }
         EXPECT_EQ(results[i]->pages, docs[i].pages);
+        EXPECT_EQ(results[i]->recognised_pages, docs[i].pages);
         EXPECT_EQ(results[i]->rest_from, 0);
     }
     const std::pair<size_t, std::string> skipped[] = {
