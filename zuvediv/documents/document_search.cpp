@@ -1,7 +1,6 @@
 #include "documents/document_search.h"
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -20,11 +19,7 @@ RgbImage render(const poppler::page& page, int dpi) {
     if (!rendered.is_valid()) return image;
     image.width = rendered.width();
     image.height = rendered.height();
-    image.pixels.resize(static_cast<size_t>(image.width) * image.height * 3);
-    const size_t row_bytes = static_cast<size_t>(image.width) * 3;
-    for (int y = 0; y < image.height; ++y) {
-        std::memcpy(image.row(y), rendered.const_data() + static_cast<size_t>(y) * rendered.bytes_per_row(), row_bytes);
-    }
+    image.pixels = packed_pixels(rendered, 3);
     return image;
 }
 

@@ -1,6 +1,5 @@
 #include "ocr/grey_page.h"
 
-#include <cstring>
 
 #include "documents/page_render.h"
 
@@ -19,11 +18,7 @@ GreyImage render_grey(const poppler::page& page, int dpi) {
     image.width = rendered.width();
     image.height = rendered.height();
     image.bytes_per_row = image.width;
-    image.pixels.resize(static_cast<size_t>(image.width) * image.height);
-    for (int y = 0; y < image.height; ++y) {
-        std::memcpy(image.pixels.data() + static_cast<size_t>(y) * image.width,
-                    rendered.const_data() + static_cast<size_t>(y) * rendered.bytes_per_row(), image.width);
-    }
+    image.pixels = packed_pixels(rendered, 1);
     return image;
 }
 
