@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <iostream>
-#include <map>
 #include <random>
 #include <sstream>
 
@@ -137,27 +135,15 @@ TEST(MutationPass, EveryVariantIsSearchedOrNamedInTimeAndNoWorkerStays) {
     EXPECT_LT(seconds, 120.0);
     EXPECT_FALSE(any_live_process([&](int, const std::string& line) { return line.find(variants.string()) != std::string::npos; }))
         << "a worker stayed";
-    std::map<std::string, size_t> outcomes;
+    size_t reported = 0;
     std::istringstream lines(run.out);
     for (std::string line; std::getline(lines, line);) {
         if (line.empty() || line[0] != '[') continue;
-        const size_t skip = line.find(" スキップ: ");
-        if (skip != std::string::npos) {
-            ++outcomes[line.substr(skip + 1, line.find(" (", skip + 15) - skip - 1)];
-        } else if (line.find(" 該当 ") != std::string::npos) {
-            ++outcomes["searched"];
-        } else {
-            ADD_FAILURE() << line;
-        }
+        ++reported;
+        if (line.find(" スキップ: ") == std::string::npos && line.find(" 該当 ") == std::string::npos) ADD_FAILURE() << line;
         if (line.find("bomb.pdf") != std::string::npos) {
             EXPECT_NE(line.find("スキップ: メモリー不足"), std::string::npos) << line;
         }
-    }
-    size_t reported = 0;
-    std::cout << made << " variants, " << seconds << " s, exit " << run.exit_code << "\n";
-    for (const auto& [outcome, count] : outcomes) {
-        std::cout << "  " << outcome << ": " << count << "\n";
-        reported += count;
     }
     EXPECT_EQ(reported, made) << run.out;
 }

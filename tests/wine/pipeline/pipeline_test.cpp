@@ -52,10 +52,6 @@ HWND ConsoleWindow() {
     return nullptr;
 }
 
-size_t FilesIn(const std::wstring& folder) {
-    return std::distance(fs::recursive_directory_iterator(folder), fs::recursive_directory_iterator());
-}
-
 class Pipeline : public ::testing::Test {
 protected:
     // The program directory that the test command assembles (<build>\program):
@@ -130,7 +126,7 @@ TEST_F(Pipeline, ClosingTheConsoleEndsTheToolAndLeavesThePreviousList) {
     std::ofstream(fs::path(m_out.Path() + L"\\結果.csv"), std::ios::binary) << "previous list";
     m_program.Start();
     Search({IDC_CREATE_IMAGE, IDC_CSV_FILE});
-    ASSERT_TRUE(WaitUntil([&] { return FilesIn(m_out.Path()) > 4; }, 60000)) << "the search draws pages";
+    ASSERT_TRUE(WaitUntil([&] { return std::distance(fs::directory_iterator(m_out.Path()), fs::directory_iterator()) > 4; }, 60000)) << "the search draws pages";
     ASSERT_FALSE(NativeProcessesWith(m_marker).empty());
 
     HWND console = nullptr;

@@ -24,13 +24,6 @@ const Stored kTexts[] = {
     {kSettings, L"OutputFolderName", IDC_OUTPUT_FOLDER},
     {kCsv, L"OutputFile", IDC_CSV_FILE_NAME},
 };
-
-// Folder mode and an output folder, so that every box can be used.
-void StoreUsableDialog() {
-    Write(kSettings, L"FileOrFolder", 1);
-    Write(kSettings, L"InputName", L"C:\\in");
-    Write(kSettings, L"OutputFolderName", L"C:\\out");
-}
 }  // namespace
 
 // Box k is checked in pattern p when bit p of k + 1 is set: no two boxes
@@ -39,7 +32,9 @@ TEST(SettingsMemory, EachBoxComesBackAndItsFlipIsStored) {
     for (int bit = 0; bit < 4; ++bit) {
         const auto checked = [&](size_t k) { return (((k + 1) >> bit) & 1) != 0; };
         ProgramUnderTest program;
-        StoreUsableDialog();
+        Write(kSettings, L"FileOrFolder", 1);  // folder mode and an output folder: every box can be used
+        Write(kSettings, L"InputName", L"C:\\in");
+        Write(kSettings, L"OutputFolderName", L"C:\\out");
         for (size_t k = 0; k < std::size(kBoxes); ++k) Write(kBoxes[k].section, kBoxes[k].name, DWORD(checked(k)));
         program.Start();
         for (size_t k = 0; k < std::size(kBoxes); ++k) {

@@ -28,13 +28,3 @@ Snapshot TakeSnapshot();
 // Whether any stored value holds this text (as UTF-16).
 bool HoldsText(const Snapshot& snapshot, const std::wstring& text);
 }  // namespace program_registry
-
-// The program's key is cleared when this is made and again when it goes, so
-// that no test sees another's values, whatever way it ends.
-class ClearedProgramKey {
-public:
-    ClearedProgramKey() { program_registry::Clear(); }
-    ~ClearedProgramKey() { program_registry::Clear(); }
-    ClearedProgramKey(const ClearedProgramKey&) = delete;
-    ClearedProgramKey& operator=(const ClearedProgramKey&) = delete;
-};

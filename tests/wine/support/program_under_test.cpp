@@ -32,15 +32,21 @@ std::wstring TestProgramDirectory() {
 }
 
 ProgramUnderTest::ProgramUnderTest(bool withStandIn) : m_copy(std::in_place, L"prog") {
+    program_registry::Clear();
     m_programDir = m_copy->Path();
     const std::wstring testDir = TestProgramDirectory();
     Copy(testDir + L"\\..\\..\\Vivevav.exe", m_programDir + L"\\Vivevav.exe");
     if (withStandIn) Copy(testDir + L"\\arg_recorder.exe", m_programDir + L"\\Zuvediv.exe");
 }
 
-ProgramUnderTest::ProgramUnderTest(const std::wstring& programDirectory) : m_programDir(programDirectory) {}
+ProgramUnderTest::ProgramUnderTest(const std::wstring& programDirectory) : m_programDir(programDirectory) {
+    program_registry::Clear();
+}
 
-ProgramUnderTest::~ProgramUnderTest() { EndProcess(); }
+ProgramUnderTest::~ProgramUnderTest() {
+    EndProcess();
+    program_registry::Clear();
+}
 
 void ProgramUnderTest::EndProcess() {
     if (m_job) CloseHandle(m_job);  // ends the program and all it started

@@ -15,8 +15,9 @@ std::wstring TestProgramDirectory();
 std::vector<DWORD> ProcessIds(const std::wstring& exe, DWORD parent = 0);
 
 // The real program started as a process of its own and its search dialog.
-// The program's registry key is cleared before and after; the process and
-// every process it started are ended when the object goes.
+// The program's registry key is cleared before and after, so that no test
+// sees another's values; the process and every process it started are ended
+// when the object goes.
 class ProgramUnderTest : public RemoteDialog {
 public:
     // A fresh copy of the program; with the stand-in, the recording stand-in
@@ -51,7 +52,6 @@ public:
 private:
     void EndProcess();
 
-    ClearedProgramKey m_key;
     std::optional<TempFolder> m_copy;
     std::wstring m_programDir;
     HANDLE m_job = nullptr;

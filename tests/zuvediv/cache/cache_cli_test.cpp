@@ -1,7 +1,7 @@
 // The program with its page-text cache: warm runs answer as cold runs and
-// -N do, changed files are read again, deleted and protected text leaves no
-// trace in the database file, and a cache that cannot be used costs nothing
-// but a message.
+// -N do, changed files are read again, deleted text leaves no trace in the
+// database file (protected text: see the split-document test), and a cache
+// that cannot be used costs nothing but a message.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -56,18 +56,6 @@ TEST(CachedSearch, WarmRunsWriteTheListsOfColdAndUncachedRuns) {
         EXPECT_EQ(cached, csv_of(dir, args, cache_in(dir))) << args[args.size() - 2];
         EXPECT_NE(warm.out.find(std::string(kFromCache) + "3 件\n"), std::string::npos) << warm.out;
     }
-    const ToolRun verbose = run_tool_binary({"-v", "invoice", fixtures().mixed.string()}, cache_in(dir));
-    EXPECT_NE(verbose.out.find("mixed.pdf 該当 5 件 (キャッシュ) (累計 5 件)"), std::string::npos) << verbose.out;
-}
-
-// Images of a stored document come from its file, for the pages with hits.
-TEST(CachedSearch, ImagesOfAStoredDocumentAreTheColdRunsImages) {
-    const ScratchDir dir;
-    for (const char* out : {"cold", "warm"})
-        ASSERT_EQ(run_tool_binary({"-m", "-O", dir / out, "invoice", fixtures().mixed.string()}, cache_in(dir)).exit_code, 0);
-    for (const char* name : {"mixed_1.png", "mixed_2.png", "mixed_3.png"})
-        EXPECT_EQ(read_file(dir.path() / "warm" / name), read_file(dir.path() / "cold" / name)) << name;
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "warm"), fs::directory_iterator()), 3);
 }
 
 // Rewritten in place to the same size, its modification time put back.
@@ -104,16 +92,6 @@ TEST(CachedSearch, DeletedFilesTextLeavesTheDatabase) {
     const std::string bytes = cache_bytes(dir);
     EXPECT_EQ(bytes.find("Vanishing"), std::string::npos);
     EXPECT_NE(bytes.find("Keepsake"), std::string::npos);
-}
-
-TEST(CachedSearch, ProtectedDocumentIsNeverStored) {
-    const ScratchDir dir;
-    const std::string secret = fixtures().secret.string();
-    EXPECT_EQ(run_tool_binary({"-p", kUserPassword, "invoice", secret}, cache_in(dir)).exit_code, 0);
-    EXPECT_EQ(cache_bytes(dir).find("secret invoice"), std::string::npos);
-    const ToolRun without = run_tool_binary({"invoice", secret}, cache_in(dir));
-    EXPECT_EQ(without.exit_code, 2);
-    EXPECT_NE(without.out.find("該当: 0 件"), std::string::npos) << without.out;
 }
 
 // The search goes on as without a cache, and says so once.
