@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include "common/little_endian.h"
+#include "workers/allocator_tuning.h"
 #include "workers/memory_limit.h"
 #include "workers/part_queue.h"
 #include "workers/result_wire.h"
@@ -139,6 +140,7 @@ bool spawn(Worker& worker, std::vector<Worker>& all, const DocumentWork& work, s
         }
         ::close(command[1]);
         ::close(result[0]);
+        keep_freed_memory();
         limit_worker_memory(memory_cap, result[1]);
         worker_loop(command[0], result[1], work);
     }
