@@ -100,8 +100,11 @@ void PageCache::keep_within(int64_t cap_bytes) {
         if (kept > cap_bytes || (query.integer(2) && query.integer(3) < abandoned_before)) evicted.push_back(query.integer(0));
     }
     for (int64_t id : evicted) drop(id);
-    // Pages whose record a search running at the same time replaced.
-    db_.exec("DELETE FROM pages WHERE document NOT IN (SELECT id FROM documents)");
+    // Pages whose record a search running at the same time replaced. Found
+    // through the key's index, which is small: a scan of the table itself
+    // would read every stored page.
+    db_.exec("DELETE FROM pages WHERE rowid IN"
+             " (SELECT rowid FROM pages WHERE document NOT IN (SELECT id FROM documents))");
 }
 
 int64_t PageCache::stored_bytes() {
