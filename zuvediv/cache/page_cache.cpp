@@ -62,13 +62,13 @@ int64_t PageCache::start(const FileIdentity& identity) {
 
 void PageCache::finish(int64_t id, const FileIdentity& started, int pages) {
     const std::optional<FileIdentity> now = identify_file(started.path);
-    Statement count(db_, "SELECT count(*), coalesce(sum(length(text)), 0) FROM pages WHERE document = ?");
+    Statement count(db_, "SELECT count(*) FROM pages WHERE document = ?");  // the key's index alone
     count.bind(1, id).step();
-    const int64_t rows = count.integer(0), bytes = count.integer(1);
+    const int64_t rows = count.integer(0);
     count.run();
     if (!now || !(*now == started) || rows != pages) return drop(id);
-    Statement complete(db_, "UPDATE documents SET page_count = ?, bytes = ? WHERE id = ?");
-    complete.bind(1, pages).bind(2, bytes).bind(3, id).run();
+    Statement complete(db_, "UPDATE documents SET page_count = ? WHERE id = ?");
+    complete.bind(1, pages).bind(2, id).run();
     // Our record was replaced by a search running at the same time.
     if (db_.changes() == 0) drop(id);
 }

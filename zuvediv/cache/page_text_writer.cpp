@@ -57,9 +57,12 @@ void PageTextWriter::flush() {
     try {
         if (!db) throw SqliteError("no connection");
         Transaction transaction(*db);
-        Statement insert(*db, "INSERT OR REPLACE INTO pages (document, page, text, source) VALUES (?, ?, ?, ?)");
+        Statement insert(*db, "INSERT INTO pages (document, page, text, source) VALUES (?, ?, ?, ?)");
         for (const Page& page : pending_)
             insert.bind(1, document_).bind(2, page.index).bind_blob(3, page.bytes).bind(4, static_cast<int64_t>(page.source)).run();
+        // The record adds up its size as it fills, so that finishing it reads no page.
+        Statement(*db, "UPDATE documents SET bytes = bytes + ? WHERE id = ?")
+            .bind(1, static_cast<int64_t>(pending_bytes_)).bind(2, document_).run();
         transaction.commit();
     } catch (const SqliteError&) {
         document_ = 0;
