@@ -5,7 +5,6 @@
 #include "search_dialog/vivevav_dlg.h"
 #include "winlayer/app_services.h"
 #include "winlayer/browse_edit.h"
-#include "winlayer/colour_button.h"
 #include "winlayer/com_apartment.h"
 #include "winlayer/registry_profile.h"
 
@@ -16,7 +15,6 @@ BOOL CVivevavApp::InitInstance() {
     InitCommonControlsEx(&controls);
 
     BrowseEdit::RegisterWindowClass();
-    ColourButton::RegisterWindowClass();
 
     RegistryProfile profile(L"Rudedode", ApplicationName());
     SetAppProfile(&profile);

@@ -10,7 +10,9 @@ namespace {
 const wchar_t kPositionValue[] = L"RectangleDlgPos";
 }  // namespace
 
-CWakuDlg::CWakuDlg() : DialogBase(IDD_WAKU_DIALOG) {}
+// Only this dialog holds a colour button: its classes are registered on its
+// first opening rather than at start-up.
+CWakuDlg::CWakuDlg() : DialogBase(IDD_WAKU_DIALOG) { ColourButton::RegisterWindowClass(); }
 
 BOOL CWakuDlg::OnInitDialog() {
     m_colourButton.Attach(Item(IDC_COLOUR_BUTTON));
