@@ -9,6 +9,8 @@
 #include <poppler-page-renderer.h>
 #include <poppler-page.h>
 
+#include "documents/pdf_assembly.h"
+
 namespace zuvediv {
 namespace {
 
@@ -24,21 +26,7 @@ std::string tiny_pdf() {
         "<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>",
         "<</Length " + std::to_string(content.size()) + ">>\nstream\n" + content + "\nendstream",
     };
-    std::string pdf = "%PDF-1.4\n";
-    std::vector<size_t> offsets;
-    for (size_t i = 0; i < objects.size(); ++i) {
-        offsets.push_back(pdf.size());
-        pdf += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
-    const size_t xref = pdf.size();
-    pdf += "xref\n0 " + std::to_string(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (size_t offset : offsets) {
-        std::string number = std::to_string(offset);
-        pdf += std::string(10 - number.size(), '0') + number + " 00000 n \n";
-    }
-    pdf += "trailer\n<</Size " + std::to_string(objects.size() + 1) + "/Root 1 0 R>>\nstartxref\n" +
-           std::to_string(xref) + "\n%%EOF\n";
-    return pdf;
+    return assemble_pdf(objects);
 }
 
 }  // namespace
