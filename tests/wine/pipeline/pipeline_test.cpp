@@ -126,7 +126,8 @@ TEST_F(Pipeline, ClosingTheConsoleEndsTheToolAndLeavesThePreviousList) {
     std::ofstream(fs::path(m_out.Path() + L"\\結果.csv"), std::ios::binary) << "previous list";
     m_program.Start();
     Search({IDC_CREATE_IMAGE, IDC_CSV_FILE});
-    ASSERT_TRUE(WaitUntil([&] { return std::distance(fs::directory_iterator(m_out.Path()), fs::directory_iterator()) > 4; }, 60000)) << "the search draws pages";
+    const auto pagesDrawn = [&] { return std::distance(fs::directory_iterator(m_out.Path()), fs::directory_iterator()) > 4; };
+    ASSERT_TRUE(WaitUntil(pagesDrawn, 60000)) << "the search draws pages";
     ASSERT_FALSE(NativeProcessesWith(m_marker).empty());
 
     HWND console = nullptr;
