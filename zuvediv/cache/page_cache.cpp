@@ -60,6 +60,18 @@ int64_t PageCache::start(const FileIdentity& identity) {
     return db_.last_insert_id();
 }
 
+bool PageCache::add_pages(int64_t id, std::string_view batch) {
+    Statement insert(db_, "INSERT INTO pages (document, page, text, source) VALUES (?, ?, ?, ?)");
+    int64_t bytes = 0;
+    const bool whole = visit_batch(batch, [&](int page, PageSource source, std::string_view text) {
+        insert.bind(1, id).bind(2, page).bind_blob(3, text).bind(4, static_cast<int64_t>(source)).run();
+        bytes += static_cast<int64_t>(text.size());
+    });
+    // The record adds up its size as it fills, so that finishing it reads no page.
+    Statement(db_, "UPDATE documents SET bytes = bytes + ? WHERE id = ?").bind(1, bytes).bind(2, id).run();
+    return whole;
+}
+
 void PageCache::finish(int64_t id, const FileIdentity& started, int pages) {
     const std::optional<FileIdentity> now = identify_file(started.path);
     Statement count(db_, "SELECT count(*) FROM pages WHERE document = ?");  // the key's index alone

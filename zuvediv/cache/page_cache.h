@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cache/file_identity.h"
 #include "cache/sqlite_db.h"
@@ -34,6 +35,9 @@ public:
 
     // A fresh, incomplete record for the file; earlier ones for its path go.
     int64_t start(const FileIdentity& identity);
+    // Stores a batch of the record's pages; false, storing none, when the
+    // batch is malformed.
+    bool add_pages(int64_t id, std::string_view batch);
     // Complete only if all pages came and the file is still the one started.
     void finish(int64_t id, const FileIdentity& started, int pages);
     void drop(int64_t id);

@@ -3,7 +3,30 @@
 #include <cstdint>
 #include <unicode/utf8.h>
 
+#include "common/little_endian.h"
+
 namespace zuvediv {
+namespace {
+
+constexpr size_t kPageHeaderBytes = 12;  // index, source, length
+
+// Calls visit for each page; false at the first malformed one.
+template <typename Visit>
+bool walk_batch(std::string_view batch, Visit&& visit) {
+    for (size_t at = 0; at < batch.size();) {
+        if (batch.size() - at < kPageHeaderBytes) return false;
+        const uint32_t page = ReadLittleEndian(batch.data() + at, 4);
+        const uint32_t source = ReadLittleEndian(batch.data() + at + 4, 4);
+        const uint32_t length = ReadLittleEndian(batch.data() + at + 8, 4);
+        at += kPageHeaderBytes;
+        if (page > INT32_MAX || source > 2 || batch.size() - at < length) return false;
+        visit(static_cast<int>(page), static_cast<PageSource>(source), batch.substr(at, length));
+        at += length;
+    }
+    return true;
+}
+
+}  // namespace
 
 std::string encode_page_text(const std::u32string& chars) {
     std::string bytes(chars.size() * U8_MAX_LENGTH, '\0');
@@ -26,6 +49,20 @@ std::optional<std::u32string> decode_page_text(std::string_view bytes) {
         chars.push_back(static_cast<char32_t>(c));
     }
     return chars;
+}
+
+void append_to_batch(std::string& batch, int page, PageSource source, const std::u32string& chars) {
+    const std::string bytes = encode_page_text(chars);
+    AppendLittleEndian32(batch, static_cast<uint32_t>(page));
+    AppendLittleEndian32(batch, static_cast<uint32_t>(source));
+    AppendLittleEndian32(batch, static_cast<uint32_t>(bytes.size()));
+    batch += bytes;
+}
+
+bool visit_batch(std::string_view batch, const BatchPageVisitor& visit) {
+    if (!walk_batch(batch, [](int, PageSource, std::string_view) {})) return false;
+    walk_batch(batch, visit);
+    return true;
 }
 
 }  // namespace zuvediv

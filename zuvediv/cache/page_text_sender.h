@@ -1,36 +1,28 @@
 #pragma once
-// Keeps the pages a worker reads, in batches, each batch one transaction on
-// the worker's own connection (one per process: a connection must not cross
-// fork()). A failure stops the writing quietly: the coordinator then finds
-// the document incomplete and drops it.
-#include <cstdint>
+// Hands the pages a worker reads to the coordinator, which stores them: in
+// batches, so that a long document bounds the worker's memory and the
+// coordinator stores while the worker reads on. A worker keeps no database
+// connection: on one core per worker, the writing would be the reading's.
+#include <functional>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "ocr/page_reader.h"
 
 namespace zuvediv {
 
-class PageTextWriter {
+class PageTextSender {
 public:
-    PageTextWriter() = default;  // writes nothing
-    PageTextWriter(std::string database_file, int64_t document) : file_(std::move(database_file)), document_(document) {}
-    bool active() const { return document_ != 0; }
+    using Send = std::function<void(const std::string& batch)>;
+    PageTextSender() = default;  // sends nothing
+    explicit PageTextSender(Send send) : send_(std::move(send)) {}
+    bool active() const { return static_cast<bool>(send_); }
     void add(int page, const std::u32string& chars, PageSource source);
-    void finish();  // writes what is left
+    void finish();  // sends what is left
 
 private:
-    void flush();
-    std::string file_;
-    int64_t document_ = 0;
-    struct Page {
-        int index;
-        std::string bytes;
-        PageSource source;
-    };
-    std::vector<Page> pending_;
-    size_t pending_bytes_ = 0;
+    Send send_;
+    std::string batch_;
 };
 
 }  // namespace zuvediv

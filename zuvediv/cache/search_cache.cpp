@@ -48,6 +48,8 @@ void SearchCache::give_up(const std::string& reason) {
     if (file_.empty()) return;
     say_running_without_cache(reason);
     file_.clear();
+    db_.reset();
+    kept_.clear();
     for (Entry& entry : entries_) entry.started = 0;
 }
 
@@ -57,13 +59,13 @@ void SearchCache::look_up(const std::vector<PdfFile>& files, const TextFolder& f
     for (size_t i = 0; i < files.size() && !file_.empty(); ++i) entries_[i].identity = identify_file(files[i].path);
     if (!file_.empty()) {
         try {
-            const std::unique_ptr<SqliteDb> db = open_cache_database(file_);
-            PageCache cache(*db);
+            db_ = open_cache_database(file_);
+            PageCache cache(*db_);
             {
-                Transaction reading(*db, Transaction::reading);
+                Transaction reading(*db_, Transaction::reading);
                 match_stored(cache, folder, matcher, images, recognise_scans);
             }
-            Transaction writing(*db);
+            Transaction writing(*db_);
             start_records(cache);
             writing.commit();
         } catch (const SqliteError& e) {
@@ -121,9 +123,24 @@ const std::vector<int>* SearchCache::only_pages(size_t index) const {
     return entry.hit_pages.empty() ? nullptr : &entry.hit_pages;
 }
 
-PageTextWriter SearchCache::writer(size_t index) const {
-    const Entry& entry = entries_.at(index);
-    return entry.started ? PageTextWriter(file_, entry.started) : PageTextWriter();
+void SearchCache::keep_text(size_t index, std::string_view batch) {
+    if (keeps_text(index)) kept_.emplace_back(index, std::string(batch));
+}
+
+void SearchCache::store_kept_text() {
+    if (kept_.empty() || !db_) return;
+    try {
+        PageCache cache(*db_);
+        Transaction writing(*db_);
+        for (const auto& [index, batch] : kept_) {
+            Entry& entry = entries_[index];
+            if (entry.started && !cache.add_pages(entry.started, batch)) entry.text_lost = true;
+        }
+        writing.commit();
+    } catch (const SqliteError& e) {
+        give_up(e.what());
+    }
+    kept_.clear();
 }
 
 void SearchCache::read_done(size_t index, DocumentResult& result) {
@@ -133,18 +150,24 @@ void SearchCache::read_done(size_t index, DocumentResult& result) {
         result.from_cache = true;
         if (entry.stored_result) result.recognised_pages = entry.stored_result->recognised_pages;
     }
-    if (entry.started && result.status == DocumentStatus::searched) entry.pages_read = result.pages;
+    if (!entry.started) return;
+    if (result.status == DocumentStatus::searched) {
+        entry.pages_read = result.pages;
+    } else {  // its record goes: no need to store its pages first
+        kept_.erase(std::remove_if(kept_.begin(), kept_.end(), [&](const auto& kept) { return kept.first == index; }),
+                    kept_.end());
+    }
 }
 
 void SearchCache::close(const std::string& searched_folder) {
-    if (file_.empty()) return;
+    store_kept_text();
+    if (!db_) return;
     try {
-        const std::unique_ptr<SqliteDb> db = open_cache_database(file_);
-        PageCache cache(*db);
-        Transaction writing(*db);
+        PageCache cache(*db_);
+        Transaction writing(*db_);
         for (const Entry& entry : entries_) {
             if (!entry.started) continue;
-            if (entry.pages_read) cache.finish(entry.started, *entry.identity, *entry.pages_read);
+            if (entry.pages_read && !entry.text_lost) cache.finish(entry.started, *entry.identity, *entry.pages_read);
             else cache.drop(entry.started);
         }
         if (!searched_folder.empty()) cache.drop_missing_below(identity_path(searched_folder));
@@ -153,6 +176,7 @@ void SearchCache::close(const std::string& searched_folder) {
     } catch (const SqliteError& e) {
         give_up(e.what());
     }
+    db_.reset();
 }
 
 }  // namespace zuvediv

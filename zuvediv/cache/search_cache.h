@@ -1,19 +1,22 @@
 #pragma once
 // One search's use of the page-text cache. Before any worker starts, every
 // file is looked up: a complete record of the unchanged file is matched from
-// its stored page text at once, the rest get a fresh record their worker
-// fills page by page. After the workers, documents read whole are marked
-// complete, the others dropped, and the cache trimmed. The coordinator's
-// connection is closed while workers run, as no connection may cross fork().
+// its stored page text at once, the rest get a fresh record that the pages
+// their worker sends fill. The coordinator stores those between handing out
+// work and waiting for it, so that at -j 1 the storing runs beside the
+// reading. After the workers, documents read whole are marked complete, the
+// others dropped, and the cache trimmed. Workers inherit the coordinator's
+// connection only as memory they leave alone: none may use it across fork().
 // A cache that cannot be used is said once; the search goes on without it.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cache/file_identity.h"
 #include "cache/page_cache.h"
-#include "cache/page_text_writer.h"
+#include "cache/sqlite_db.h"
 #include "documents/document_search.h"
 #include "documents/pdf_file_list.h"
 
@@ -36,7 +39,10 @@ public:
     // -m the stored ones with hits, for the images of those pages only.
     const std::vector<size_t>& to_read() const { return to_read_; }
     const std::vector<int>* only_pages(size_t index) const;
-    PageTextWriter writer(size_t index) const;
+    // Whether the pages read of the file are to be sent to keep_text.
+    bool keeps_text(size_t index) const { return entries_.at(index).started != 0; }
+    void keep_text(size_t index, std::string_view batch);
+    void store_kept_text();
     void read_done(size_t index, DocumentResult& result);
     // searched_folder: "" when one file was searched.
     void close(const std::string& searched_folder);
@@ -49,6 +55,7 @@ private:
         std::vector<int> hit_pages;  // with -m
         int64_t started = 0;         // the record a worker fills
         std::optional<int> pages_read;
+        bool text_lost = false;      // a batch that could not be stored
     };
     void match_stored(PageCache& cache, const TextFolder& folder, const PhraseMatcher& matcher, bool images,
                       bool recognise_scans);
@@ -56,7 +63,9 @@ private:
     void give_up(const std::string& reason);
 
     std::string file_;
+    std::unique_ptr<SqliteDb> db_;
     std::vector<Entry> entries_;
+    std::vector<std::pair<size_t, std::string>> kept_;  // entry, batch
     std::vector<size_t> to_read_;
 };
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "cache/page_text_sender.h"
 #include "cache/search_cache.h"
 #include "documents/poppler_warmup.h"
 #include "workers/isolated_runner.h"
@@ -55,26 +56,29 @@ void search_documents(const Options& o, const RunPaths& paths, const SearchTerms
             images->folder = (fs::u8path(paths.image_folder) / fs::u8path(file.relative_folder)).u8string();
             images->stem = file.stem;
         }
-        PageTextWriter writer = cache.writer(index);
+        PageTextSender sender = cache.keeps_text(index) ? PageTextSender(send_to_coordinator) : PageTextSender();
         SearchRequest request{&terms.folder, &terms.matcher, o.password, images ? &*images : nullptr};
         request.only_pages = cache.only_pages(index);
         request.part = part;
         request.split = limits.split;
         request.kept = &kept;
         request.recognise_scans = !o.text_layer_only;
-        if (writer.active())
-            request.keep_page_text = [&](int page, const std::u32string& chars, PageSource source) { writer.add(page, chars, source); };
+        if (sender.active())
+            request.keep_page_text = [&](int page, const std::u32string& chars, PageSource source) { sender.add(page, chars, source); };
         request.progress = tell_progress;
         DocumentResult result = search_document(file.path, request);
-        writer.finish();
+        sender.finish();
         return result;
     };
     const auto done = [&](size_t job, DocumentResult result) {
         cache.read_done(to_read[job], result);
         reporter.accept(to_read[job], std::move(result));
     };
-    run_isolated(to_read.size(), limits, work, done,
-                 [&](size_t job, const PageProgress& page) { reporter.page_recognised(to_read[job], page.page); });
+    RunnerEvents events;
+    events.progress = [&](size_t job, const PageProgress& page) { reporter.page_recognised(to_read[job], page.page); };
+    events.message = [&](size_t job, std::string_view batch) { cache.keep_text(to_read[job], batch); };
+    events.idle = [&] { cache.store_kept_text(); };
+    run_isolated(to_read.size(), limits, work, done, events);
     std::error_code ec;
     cache.close(fs::is_directory(fs::u8path(paths.input), ec) ? paths.input : "");
     reporter.finish();

@@ -32,8 +32,9 @@ using Clock = std::chrono::steady_clock;
 // each word; passing on each would cost more than it says.
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
 
-// In a worker process: where its progress frames go, and when the last went.
-int progress_fd = -1;
+// In a worker process: where its frames to the coordinator go, and when the
+// last progress frame went.
+int coordinator_fd = -1;
 Clock::time_point last_progress;
 
 // A worker process lives for many documents: starting one per document
@@ -104,7 +105,7 @@ WorkUnit unit_of(const char* command) {
 }
 
 [[noreturn]] void worker_loop(int command_fd, int result_fd, const DocumentWork& work) {
-    progress_fd = result_fd;
+    coordinator_fd = result_fd;
     char command[kCommandBytes];
     while (read_exact(command_fd, command, sizeof command)) {
         if (!write_all(result_fd, framed_result(guarded_work(work, unit_of(command))))) break;
@@ -198,8 +199,8 @@ const char* const kNoWorker = "作業用のプロセスを起動できません"
 class WorkerPool {
 public:
     WorkerPool(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
-               const ProgressSeen& progress)
-        : limits_(limits), work_(work), done_(done), progress_(progress), queue_(count, limits.time_limit, limits.split),
+               const RunnerEvents& events)
+        : limits_(limits), work_(work), done_(done), events_(events), queue_(count, limits.time_limit, limits.split),
           workers_(static_cast<size_t>(std::max(1, limits.workers))) {}
     ~WorkerPool() {
         for (Worker& w : workers_) retire(w, false);
@@ -208,6 +209,7 @@ public:
     void run() {
         for (;;) {
             hand_out_parts();
+            if (events_.idle) events_.idle();
             if (!wait_for_results()) break;
         }
     }
@@ -261,7 +263,11 @@ private:
             if (!frame) return;
             queue_.progressed(w.unit.document, Clock::now());
             if (const std::optional<PageProgress> page = decode_progress(*frame)) {
-                if (progress_ && page->recognised) progress_(w.unit.document, *page);
+                if (events_.progress && page->recognised) events_.progress(w.unit.document, *page);
+                continue;
+            }
+            if (const std::optional<std::string_view> message = decode_message(*frame)) {
+                if (events_.message) events_.message(w.unit.document, *message);
                 continue;
             }
             std::optional<DocumentResult> decoded = decode_result(*frame);
@@ -292,7 +298,7 @@ private:
     const RunnerLimits& limits_;
     const DocumentWork& work_;
     const DocumentDone& done_;
-    const ProgressSeen& progress_;
+    const RunnerEvents& events_;
     PartQueue queue_;
     std::vector<Worker> workers_;
 };
@@ -300,20 +306,24 @@ private:
 }  // namespace
 
 void tell_progress(const PageProgress& progress) {
-    if (progress_fd < 0) return;
+    if (coordinator_fd < 0) return;
     const Clock::time_point now = Clock::now();
     if (!progress.recognised && now - last_progress < kProgressInterval) return;
     last_progress = now;
-    write_all(progress_fd, framed_progress(progress));
+    write_all(coordinator_fd, framed_progress(progress));
+}
+
+void send_to_coordinator(const std::string& payload) {
+    if (coordinator_fd >= 0) write_all(coordinator_fd, framed_message(payload));
 }
 
 void run_isolated(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
-                  const ProgressSeen& progress) {
+                  const RunnerEvents& events) {
     // A worker that died makes writes to its pipe fail instead of killing us.
     struct sigaction ignore {}, previous {};
     ignore.sa_handler = SIG_IGN;
     ::sigaction(SIGPIPE, &ignore, &previous);
-    WorkerPool(count, limits, work, done, progress).run();
+    WorkerPool(count, limits, work, done, events).run();
     ::sigaction(SIGPIPE, &previous, nullptr);
 }
 

@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "documents/document_search.h"
 #include "documents/page_parts.h"
@@ -28,12 +30,21 @@ using DocumentWork = std::function<DocumentResult(const WorkUnit& part)>;
 // Each document's whole result, once.
 using DocumentDone = std::function<void(size_t index, DocumentResult result)>;
 using ProgressSeen = std::function<void(size_t index, const PageProgress& progress)>;
+using MessageSeen = std::function<void(size_t index, std::string_view payload)>;
+
+struct RunnerEvents {
+    ProgressSeen progress;       // recognised pages
+    MessageSeen message;         // what work sent with send_to_coordinator, in order
+    std::function<void()> idle;  // each time the workers have their parts: the coordinator's own work
+};
 
 void run_isolated(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
-                  const ProgressSeen& progress = nullptr);
+                  const RunnerEvents& events = {});
 
 // For work in a worker, as it goes: restarts the document's time limit and,
 // for recognised pages, reaches ProgressSeen. Does nothing elsewhere.
 void tell_progress(const PageProgress& progress);
+// For work in a worker: reaches MessageSeen before the part's result does.
+void send_to_coordinator(const std::string& payload);
 
 }  // namespace zuvediv

@@ -9,6 +9,7 @@ namespace {
 
 constexpr uint32_t kMagic = 0x5A56444Eu;
 constexpr uint32_t kProgressMagic = 0x5A565047u;
+constexpr uint32_t kMessageMagic = 0x5A564D53u;
 
 void put(std::string& out, uint32_t v) { AppendLittleEndian32(out, v); }
 
@@ -110,6 +111,19 @@ std::optional<PageProgress> decode_progress(const std::string& bytes) {
     uint32_t magic = 0, page = 0, recognised = 0;
     if (!in.get(magic) || magic != kProgressMagic || !in.get(page) || !in.get(recognised) || !in.at_end()) return std::nullopt;
     return PageProgress{static_cast<int>(page), recognised == 1};
+}
+
+std::string framed_message(const std::string& payload) {
+    std::string framed;
+    put(framed, static_cast<uint32_t>(4 + payload.size()));
+    put(framed, kMessageMagic);
+    framed += payload;
+    return framed;
+}
+
+std::optional<std::string_view> decode_message(const std::string& bytes) {
+    if (bytes.size() < 4 || ReadLittleEndian(bytes.data(), 4) != kMessageMagic) return std::nullopt;
+    return std::string_view(bytes).substr(4);
 }
 
 }  // namespace zuvediv

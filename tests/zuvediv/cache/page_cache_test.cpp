@@ -8,7 +8,6 @@
 #include "cache/cache_database.h"
 #include "cache/page_cache.h"
 #include "cache/page_text_codec.h"
-#include "cache/page_text_writer.h"
 #include "cache/search_cache.h"
 #include "support/pdf_fixtures.h"
 
@@ -18,11 +17,22 @@ namespace {
 using zuvediv_test::ScratchDir;
 namespace fs = std::filesystem;
 
-TEST(PageTextCodec, EveryCodePointComesBackAndCutTextIsRefused) {
+TEST(PageTextCodec, EveryCodePointComesBackAndCutTextOrBatchIsRefused) {
     const std::u32string texts[] = {U"", U"a b\nc", U"請求書 𠮷", std::u32string{0xD800, U'x', 0xDFFF}, std::u32string(3, U'\0')};
     for (const std::u32string& text : texts) EXPECT_EQ(decode_page_text(encode_page_text(text)), text);
     const std::string cut = encode_page_text(U"x𠮷");
     EXPECT_FALSE(decode_page_text(cut.substr(0, cut.size() - 1)));
+    std::string batch, seen;
+    append_to_batch(batch, 7, PageSource::recognised, U"請求書");
+    append_to_batch(batch, 8, PageSource::text_layer, U"");
+    const auto note = [&](int page, PageSource source, std::string_view bytes) {
+        seen += std::to_string(page) + ":" + std::to_string(static_cast<int>(source)) + ":" + std::string(bytes) + ";";
+    };
+    EXPECT_TRUE(visit_batch(batch, note));
+    EXPECT_EQ(seen, "7:1:請求書;8:0:;");
+    seen.clear();
+    EXPECT_FALSE(visit_batch(batch.substr(0, batch.size() - 1), note));
+    EXPECT_EQ(seen, "") << "a cut batch stores no page";
 }
 
 TEST(CacheCap, OneGibibyteOrHalfOfWhatIsLeft) {
@@ -36,14 +46,14 @@ class PageCacheTest : public ::testing::Test {
 protected:
     PageCacheTest() : db_file_(dir_ / "cache/pages.sqlite3"), db_(open_cache_database(db_file_)), cache_(*db_) {}
 
-    // A document of the given page texts, written as a worker writes them.
+    // A document of the given page texts, stored as a worker sends them.
     FileIdentity stored(const std::string& name, const std::vector<std::u32string>& pages, int pages_said) {
         zuvediv_test::write_file(dir_.path() / name, name);
         const FileIdentity identity = *identify_file(dir_ / name);
         const int64_t id = cache_.start(identity);
-        PageTextWriter writer(db_file_, id);
-        for (size_t i = 0; i < pages.size(); ++i) writer.add(static_cast<int>(i), pages[i], PageSource::text_layer);
-        writer.finish();
+        std::string batch;
+        for (size_t i = 0; i < pages.size(); ++i) append_to_batch(batch, static_cast<int>(i), PageSource::text_layer, pages[i]);
+        EXPECT_TRUE(cache_.add_pages(id, batch));
         cache_.finish(id, identity, pages_said);
         return identity;
     }

@@ -55,12 +55,16 @@ TEST(ResultWire, RoundTripsAndRejectsTruncation) {
 TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
     std::vector<std::optional<DocumentResult>> results(8);
     std::vector<size_t> order;
+    std::vector<std::string> messages(results.size());
     const RunnerLimits limits{2, std::chrono::milliseconds(1500)};
     const auto started = std::chrono::steady_clock::now();
+    RunnerEvents events;
+    events.message = [&](size_t index, std::string_view payload) { messages.at(index) += payload; };
     run_isolated(
         results.size(), limits,
         [](const WorkUnit& part) {
             const size_t index = part.document;
+            send_to_coordinator("m" + std::to_string(index));
             if (index == 0) std::this_thread::sleep_for(std::chrono::milliseconds(500));
             if (index == 2) std::this_thread::sleep_for(std::chrono::seconds(30));
             if (index == 3) std::raise(SIGKILL);
@@ -70,9 +74,11 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
         },
         [&](size_t index, DocumentResult r) {
             ASSERT_FALSE(results.at(index)) << "reported twice";
+            EXPECT_EQ(messages[index], "m" + std::to_string(index)) << "sent before the result";
             results[index] = std::move(r);
             order.push_back(index);
-        });
+        },
+        events);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
     EXPECT_NE(order.front(), 0u) << "the slow first document finishes later";
     for (size_t i : {0u, 1u, 4u, 7u}) EXPECT_EQ(encode_result(results.at(i).value_or(DocumentResult{})), encode_result(sample(i))) << i;
@@ -89,6 +95,11 @@ TEST(IsolatedRunner, TimeLimitCountsTimeWithoutProgress) {
     std::vector<DocumentResult> results(2);
     std::vector<int> recognised;
     const RunnerLimits limits{2, std::chrono::milliseconds(1500)};
+    RunnerEvents events;
+    events.progress = [&](size_t index, const PageProgress& page) {
+        EXPECT_EQ(index, 0u);
+        recognised.push_back(page.page);
+    };
     const auto started = std::chrono::steady_clock::now();
     run_isolated(
         results.size(), limits,
@@ -102,10 +113,7 @@ TEST(IsolatedRunner, TimeLimitCountsTimeWithoutProgress) {
             return sample(index);
         },
         [&](size_t index, DocumentResult r) { results.at(index) = std::move(r); },
-        [&](size_t index, const PageProgress& page) {
-            EXPECT_EQ(index, 0u);
-            recognised.push_back(page.page);
-        });
+        events);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
     EXPECT_EQ(encode_result(results[0]), encode_result(sample(0)));
     EXPECT_EQ(results[1].reason, "時間切れ (1 秒のあいだ読み進みませんでした)");
