@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <memory>
+#include <optional>
 
 #include "winlayer/colour_palette.h"
 #include "winlayer/window_class.h"
@@ -17,6 +18,9 @@ struct Palette {
     PaletteLayout layout{0, 1, 1, 1, false};
     int selected = 0;
     bool closing = false;
+    // Where the pointer rested as the palette opened: the move the system
+    // reports for a window appearing under it is no choice of the user's.
+    std::optional<POINT> restingPointer;
 };
 
 Palette* From(HWND hwnd) { return reinterpret_cast<Palette*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
@@ -46,6 +50,15 @@ void Select(Palette& p, int item) {
     if (item < 0 || item == p.selected) return;
     p.selected = item;
     InvalidateRect(p.hwnd, nullptr, FALSE);
+}
+
+void OnMouseMove(Palette& p, LPARAM lp) {
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    POINT onScreen = at;
+    ClientToScreen(p.hwnd, &onScreen);
+    if (p.restingPointer && p.restingPointer->x == onScreen.x && p.restingPointer->y == onScreen.y) return;
+    p.restingPointer.reset();
+    Select(p, p.layout.ItemAt(at.x, at.y));
 }
 
 void Paint(Palette& p) {
@@ -110,7 +123,7 @@ LRESULT CALLBACK PaletteProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!p) return DefWindowProcW(hwnd, msg, wp, lp);
     switch (msg) {
     case WM_PAINT: Paint(*p); return 0;
-    case WM_MOUSEMOVE: Select(*p, p->layout.ItemAt(GET_X_LPARAM(lp), GET_Y_LPARAM(lp))); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(*p, lp); return 0;
     case WM_LBUTTONUP: Choose(*p, p->layout.ItemAt(GET_X_LPARAM(lp), GET_Y_LPARAM(lp))); return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -165,6 +178,8 @@ HWND OpenPalette(HWND button, const PaletteOptions& options) {
     const std::vector<uint32_t> colours(options.colours.begin(), options.colours.end());
     const int current = FindPaletteColour(colours, options.current);
     p->selected = current >= 0 ? current : 0;
+    POINT pointer{};
+    if (GetCursorPos(&pointer)) p->restingPointer = pointer;
 
     // Below the button, or above it when the screen ends first.
     RECT anchor{};

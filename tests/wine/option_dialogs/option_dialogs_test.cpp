@@ -59,8 +59,7 @@ void InPalette(const RemoteDialog& dialog, std::initializer_list<WORD> keys) {
     HWND palette = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
         palette = reinterpret_cast<HWND>(SendMessageW(dialog.Item(IDC_COLOUR_BUTTON), CBM_GETPALETTE, 0, 0));
-        // Keys sent before it is active would be lost when it becomes so.
-        return palette && IsWindowVisible(palette) && GetForegroundWindow() == palette;
+        return palette && IsWindowVisible(palette);
     }));
     for (WORD key : keys) PostMessageW(palette, WM_KEYDOWN, key, 1);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(palette); }));
