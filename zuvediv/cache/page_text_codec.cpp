@@ -1,6 +1,7 @@
 #include "cache/page_text_codec.h"
 
 #include <cstdint>
+#include <vector>
 #include <unicode/utf8.h>
 
 #include "common/little_endian.h"
@@ -9,22 +10,6 @@ namespace zuvediv {
 namespace {
 
 constexpr size_t kPageHeaderBytes = 12;  // index, source, length
-
-// Calls visit for each page; false at the first malformed one.
-template <typename Visit>
-bool walk_batch(std::string_view batch, Visit&& visit) {
-    for (size_t at = 0; at < batch.size();) {
-        if (batch.size() - at < kPageHeaderBytes) return false;
-        const uint32_t page = ReadLittleEndian(batch.data() + at, 4);
-        const uint32_t source = ReadLittleEndian(batch.data() + at + 4, 4);
-        const uint32_t length = ReadLittleEndian(batch.data() + at + 8, 4);
-        at += kPageHeaderBytes;
-        if (page > INT32_MAX || source > 2 || batch.size() - at < length) return false;
-        visit(static_cast<int>(page), static_cast<PageSource>(source), batch.substr(at, length));
-        at += length;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -60,8 +45,23 @@ void append_to_batch(std::string& batch, int page, PageSource source, const std:
 }
 
 bool visit_batch(std::string_view batch, const BatchPageVisitor& visit) {
-    if (!walk_batch(batch, [](int, PageSource, std::string_view) {})) return false;
-    walk_batch(batch, visit);
+    struct Page {
+        int index;
+        PageSource source;
+        std::string_view bytes;
+    };
+    std::vector<Page> pages;
+    for (size_t at = 0; at < batch.size();) {
+        if (batch.size() - at < kPageHeaderBytes) return false;
+        const uint32_t page = ReadLittleEndian(batch.data() + at, 4);
+        const uint32_t source = ReadLittleEndian(batch.data() + at + 4, 4);
+        const uint32_t length = ReadLittleEndian(batch.data() + at + 8, 4);
+        at += kPageHeaderBytes;
+        if (page > INT32_MAX || source > 2 || batch.size() - at < length) return false;
+        pages.push_back({static_cast<int>(page), static_cast<PageSource>(source), batch.substr(at, length)});
+        at += length;
+    }
+    for (const Page& page : pages) visit(page.index, page.source, page.bytes);
     return true;
 }
 

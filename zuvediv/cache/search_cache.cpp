@@ -134,7 +134,10 @@ void SearchCache::store_kept_text() {
         Transaction writing(*db_);
         for (const auto& [index, batch] : kept_) {
             Entry& entry = entries_[index];
-            if (entry.started && !cache.add_pages(entry.started, batch)) entry.text_lost = true;
+            if (entry.started && !cache.add_pages(entry.started, batch)) {
+                cache.drop(entry.started);  // a page is missing: the record could never be whole
+                entry.started = 0;
+            }
         }
         writing.commit();
     } catch (const SqliteError& e) {
@@ -167,7 +170,7 @@ void SearchCache::close(const std::string& searched_folder) {
         Transaction writing(*db_);
         for (const Entry& entry : entries_) {
             if (!entry.started) continue;
-            if (entry.pages_read && !entry.text_lost) cache.finish(entry.started, *entry.identity, *entry.pages_read);
+            if (entry.pages_read) cache.finish(entry.started, *entry.identity, *entry.pages_read);
             else cache.drop(entry.started);
         }
         if (!searched_folder.empty()) cache.drop_missing_below(identity_path(searched_folder));

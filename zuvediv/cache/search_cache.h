@@ -12,6 +12,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cache/file_identity.h"
@@ -55,7 +57,6 @@ private:
         std::vector<int> hit_pages;  // with -m
         int64_t started = 0;         // the record a worker fills
         std::optional<int> pages_read;
-        bool text_lost = false;      // a batch that could not be stored
     };
     void match_stored(PageCache& cache, const TextFolder& folder, const PhraseMatcher& matcher, bool images,
                       bool recognise_scans);
