@@ -1,6 +1,7 @@
 // Worker processes: results come back whole and in any order, and a hang,
-// a crash, an exception or a result cut short cost only their own document,
-// also when it is read in parts.
+// a crash, an exception, a result cut short or an allocation over the cap
+// cost only their own document, also when it is read in parts; time without
+// progress is what counts against the limit.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -52,14 +53,32 @@ TEST(ResultWire, RoundTripsAndRejectsTruncation) {
     _exit(1);
 }
 
+// Poppler aborts when an allocation fails. One block over the cap, since
+// the sanitizer dies outright when its own bookkeeping finds no memory.
+void allocate_or_abort(size_t bytes) {
+    void* block = std::malloc(bytes);
+    if (!block) std::abort();
+    std::free(block);
+}
+
+const std::string kTimedOut = "時間切れ (1 秒のあいだ読み進みませんでした)";
+const std::string kCrashed = "読み取り中に異常終了しました (PDF が壊れている可能性があります)";
+std::string skipped_as(const std::string& reason) { return encode_result({DocumentStatus::skipped, reason, 0, {}, {}}); }
+std::string shown(const std::optional<DocumentResult>& result) { return encode_result(result.value_or(DocumentResult{})); }
+
 TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
-    std::vector<std::optional<DocumentResult>> results(8);
+    std::vector<std::optional<DocumentResult>> results(13);
     std::vector<size_t> order;
     std::vector<std::string> messages(results.size());
-    const RunnerLimits limits{2, std::chrono::milliseconds(1500)};
+    const RunnerLimits limits{2, std::chrono::milliseconds(1500), size_t{256} << 20};
     const auto started = std::chrono::steady_clock::now();
     RunnerEvents events;
     events.message = [&](size_t index, std::string_view payload) { messages.at(index) += payload; };
+    std::vector<int> recognised;
+    events.progress = [&](size_t index, const PageProgress& page) {
+        EXPECT_EQ(index, 11u);
+        recognised.push_back(page.page);
+    };
     run_isolated(
         results.size(), limits,
         [](const WorkUnit& part) {
@@ -70,6 +89,15 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
             if (index == 3) std::raise(SIGKILL);
             if (index == 5) throw std::runtime_error("boom");
             if (index == 6) die_half_way_through_the_result();
+            if (index == 8) allocate_or_abort(size_t{320} << 20);
+            if (index == 9) throw std::bad_alloc();  // the sanitizer's new dies instead of throwing
+            if (index == 10) std::vector<char> within_cap(size_t{128} << 20, 'x');
+            // A long document telling its progress runs past the limit; one that stops telling is cut off.
+            for (int page = 0; page < 8 && index >= 11; ++page) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(index == 11 ? 350 : 100));
+                tell_progress({page, index == 11});
+            }
+            if (index == 12) std::this_thread::sleep_for(std::chrono::seconds(30));
             return sample(index);
         },
         [&](size_t index, DocumentResult r) {
@@ -81,43 +109,11 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
         events);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
     EXPECT_NE(order.front(), 0u) << "the slow first document finishes later";
-    for (size_t i : {0u, 1u, 4u, 7u}) EXPECT_EQ(encode_result(results.at(i).value_or(DocumentResult{})), encode_result(sample(i))) << i;
-    const std::pair<size_t, std::string> skipped[] = {
-        {2, "時間切れ (1 秒のあいだ読み進みませんでした)"}, {3, "読み取り中に異常終了しました (PDF が壊れている可能性があります)"},
-        {5, "内部エラー: boom"}, {6, "読み取り中に異常終了しました (PDF が壊れている可能性があります)"}};
-    for (const auto& [i, reason] : skipped)
-        EXPECT_EQ(encode_result(results.at(i).value_or(DocumentResult{})), encode_result({DocumentStatus::skipped, reason, 0, {}, {}})) << i;
-}
-
-// A long document telling its progress runs past the limit; one that
-// stops telling is cut off after it.
-TEST(IsolatedRunner, TimeLimitCountsTimeWithoutProgress) {
-    std::vector<DocumentResult> results(2);
-    std::vector<int> recognised;
-    const RunnerLimits limits{2, std::chrono::milliseconds(1500)};
-    RunnerEvents events;
-    events.progress = [&](size_t index, const PageProgress& page) {
-        EXPECT_EQ(index, 0u);
-        recognised.push_back(page.page);
-    };
-    const auto started = std::chrono::steady_clock::now();
-    run_isolated(
-        results.size(), limits,
-        [](const WorkUnit& part) {
-            const size_t index = part.document;
-            for (int page = 0; page < 8; ++page) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(index == 0 ? 350 : 100));
-                tell_progress({page, index == 0});
-            }
-            if (index == 1) std::this_thread::sleep_for(std::chrono::seconds(30));
-            return sample(index);
-        },
-        [&](size_t index, DocumentResult r) { results.at(index) = std::move(r); },
-        events);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
-    EXPECT_EQ(encode_result(results[0]), encode_result(sample(0)));
-    EXPECT_EQ(results[1].reason, "時間切れ (1 秒のあいだ読み進みませんでした)");
     EXPECT_EQ(recognised, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    for (size_t i : {0u, 1u, 4u, 7u, 10u, 11u}) EXPECT_EQ(shown(results.at(i)), encode_result(sample(i))) << i;
+    const std::pair<size_t, std::string> skipped[] = {
+        {2, kTimedOut}, {3, kCrashed}, {5, "内部エラー: boom"}, {6, kCrashed}, {8, kOutOfMemory}, {9, kOutOfMemory}, {12, kTimedOut}};
+    for (const auto& [i, reason] : skipped) EXPECT_EQ(shown(results.at(i)), skipped_as(reason)) << i;
 }
 
 // Documents of the runner test below, read as the worker reads a PDF: one
@@ -173,39 +169,8 @@ TEST(IsolatedRunner, SplitDocumentsMergeInPageOrderAndFailAlone) {
         EXPECT_EQ(results[i]->recognised_pages, docs[i].pages);
         EXPECT_EQ(results[i]->rest_from, 0);
     }
-    const std::pair<size_t, std::string> skipped[] = {
-        {1, "時間切れ (1 秒のあいだ読み進みませんでした)"}, {3, "読み取り中に異常終了しました (PDF が壊れている可能性があります)"}};
-    for (const auto& [i, reason] : skipped) {
-        ASSERT_TRUE(results.at(i)) << i;
-        EXPECT_EQ(results[i]->status, DocumentStatus::skipped) << i;
-        EXPECT_EQ(results[i]->reason, reason) << i;
-        EXPECT_TRUE(results[i]->hits.empty()) << i;
-    }
-}
-
-// Poppler aborts when an allocation fails. One block over the cap, since
-// the sanitizer dies outright when its own bookkeeping finds no memory.
-void allocate_or_abort(size_t bytes) {
-    void* block = std::malloc(bytes);
-    if (!block) std::abort();
-    std::free(block);
-}
-
-TEST(IsolatedRunner, MemoryCapCostsOnlyTheDocumentThatHitsIt) {
-    std::vector<DocumentResult> results(4);
-    const RunnerLimits limits{1, std::chrono::seconds(20), size_t{256} << 20};
-    run_isolated(
-        results.size(), limits,
-        [](const WorkUnit& part) {
-            const size_t index = part.document;
-            if (index == 0) allocate_or_abort(size_t{320} << 20);
-            if (index == 1) throw std::bad_alloc();  // the sanitizer's new dies instead of throwing
-            if (index == 3) std::vector<char> within_cap(size_t{128} << 20, 'x');
-            return sample(index);
-        },
-        [&](size_t index, DocumentResult r) { results.at(index) = std::move(r); });
-    for (size_t i : {0u, 1u}) EXPECT_EQ(results[i].reason, kOutOfMemory) << i;
-    for (size_t i : {2u, 3u}) EXPECT_EQ(encode_result(results[i]), encode_result(sample(i))) << i;
+    EXPECT_EQ(shown(results[1]), skipped_as(kTimedOut));
+    EXPECT_EQ(shown(results[3]), skipped_as(kCrashed));
 }
 
 TEST(MemoryLimit, CapIsOneGibibyteOrHalfTheMemoryShared) {
