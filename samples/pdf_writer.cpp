@@ -28,14 +28,13 @@ void finish(cairo_t* cr, cairo_surface_t* surface, const std::filesystem::path& 
     cairo_surface_destroy(surface);
     if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cairo could not write " + path.string());
 }
+}  // namespace
 
-// Single quotes for the shell; a quote inside becomes '\''.
 std::string shell_quote(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
-}  // namespace
 
 void write_pdf(const std::filesystem::path& path, const std::vector<PageLines>& pages, double width, double height) {
     cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), width, height);

@@ -24,6 +24,9 @@ void write_pdf(const std::filesystem::path& path, const std::vector<PageLines>& 
 void write_scanned_pdf(const std::filesystem::path& path, const std::vector<PageLines>& pages, double width = 595,
                        double height = 842, int dpi = 200);
 
+// Single quotes for the shell; a quote inside becomes '\''.
+std::string shell_quote(const std::string& text);
+
 // Runs qpdf with the arguments; its exit status 3 (warnings only) counts as success.
 void run_qpdf(const std::vector<std::string>& args);
 

@@ -56,11 +56,8 @@ TEST(Cli, RelativeListNameWithoutImageFolderGoesBesideTheFile) {
 
 // Exit status (0 found, 1 nothing found, 2 error) and what is said where.
 TEST(Cli, ExitStatusAndMessages) {
-    struct Case {
-        std::vector<std::string> args;
-        int exit_code;
-        std::string out, err;  // parts of each; err "" means none, else nothing on stdout
-    };
+    // Parts of each; err "" means none, else nothing on stdout.
+    struct Case { std::vector<std::string> args; int exit_code; std::string out, err; };
     const ScratchDir empty;
     const std::string docs = fixtures().docs.string(), mixed = fixtures().mixed.string(),
                       secret = fixtures().secret.string();

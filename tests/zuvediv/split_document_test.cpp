@@ -75,8 +75,9 @@ std::vector<int> pages_listed(std::string csv) {
 }
 
 // One worker reads it whole; two and three read it in parts, the second
-// time from the cache, which -m opens again for the pages with hits.
-TEST(SplitDocument, SameListAndImagesForAnyWorkersFromFileOrCache) {
+// time from the cache, which -m opens again for the pages with hits; the
+// protected copy in parts with its password.
+TEST(SplitDocument, SameListAndImagesForAnyWorkersFromFileCacheOrWithPassword) {
     const ScratchDir dir;
     const Env cache = {{"XDG_CACHE_HOME", dir / "cache"}};
     const std::string doc = long_documents().plain.string();
@@ -93,19 +94,15 @@ TEST(SplitDocument, SameListAndImagesForAnyWorkersFromFileOrCache) {
     const ToolRun warm = run_tool_binary({"-v", "-j", "2", "Boundary", doc}, cache);
     EXPECT_NE(warm.out.find("該当 8 件 (キャッシュ)"), std::string::npos) << "stored complete: " << warm.out;
     EXPECT_NE(bytes_below(dir.path() / "cache").find("Boundary marker 100"), std::string::npos);
-}
 
-TEST(SplitDocument, ProtectedDocumentReadInPartsIsNeverStored) {
-    const ScratchDir dir;
-    const Env cache = {{"XDG_CACHE_HOME", dir / "cache"}};
-    const Listed plain = search(dir, "plain", {"-N", "-j", "1", "Boundary", long_documents().plain.string()}, cache);
     const std::string secret = long_documents().secret.string();
-    const Listed opened = search(dir, "opened", {"-j", "2", "-p", kUserPassword, "Boundary", secret}, cache);
+    const Env apart = {{"XDG_CACHE_HOME", dir / "protected"}};
+    const Listed opened = search(dir, "opened", {"-j", "2", "-p", kUserPassword, "Boundary", secret}, apart);
     EXPECT_EQ(opened.run.exit_code, 0) << opened.run.err;
-    EXPECT_EQ(opened.csv, plain.csv);
-    EXPECT_TRUE(opened.images == plain.images);
-    EXPECT_EQ(bytes_below(dir.path() / "cache").find("Boundary"), std::string::npos);
-    const ToolRun without = run_tool_binary({"-j", "2", "Boundary", secret}, cache);
+    EXPECT_EQ(opened.csv, one.csv);
+    EXPECT_TRUE(opened.images == one.images);
+    EXPECT_EQ(bytes_below(dir.path() / "protected").find("Boundary"), std::string::npos) << "protected text is never stored";
+    const ToolRun without = run_tool_binary({"-j", "2", "Boundary", secret}, apart);
     EXPECT_EQ(without.exit_code, 2);
     EXPECT_NE(without.out.find("該当: 0 件"), std::string::npos) << without.out;
 }

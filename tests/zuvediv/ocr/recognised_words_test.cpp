@@ -16,11 +16,7 @@ RecognisedWord word(const std::u32string& text, double x, double y) {
 }
 
 TEST(RecognisedWords, JoinLikeTheTextLayer) {
-    struct Case {
-        std::vector<RecognisedWord> words;
-        std::u32string text;
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<RecognisedWord>, std::u32string> cases[] = {
         {{word(U"請", 0, 0), word(U"求書", 32, 0)}, U"請求書"},
         {{word(U"請求書", 0, 0), word(U"INVOICE", 100, 0)}, U"請求書 INVOICE"},
         {{word(U"delivery", 0, 0), word(U"schedule", 260, 0)}, U"delivery schedule"},
@@ -28,7 +24,7 @@ TEST(RecognisedWords, JoinLikeTheTextLayer) {
         {{word(U"番号", 0, 0), word(U"番号", 0, 60)}, U"番号\n番号"},
         {{word(U"", 0, 0), word(U"A", 0, 0)}, U"A"},
     };
-    for (const Case& c : cases) EXPECT_EQ(join_words(to_word_boxes(c.words, 1.0)).chars, c.text) << to_utf8(c.text);
+    for (const auto& [words, text] : cases) EXPECT_EQ(join_words(to_word_boxes(words, 1.0)).chars, text) << to_utf8(text);
 }
 
 TEST(RecognisedWords, BoxesAreScaledToPoints) {

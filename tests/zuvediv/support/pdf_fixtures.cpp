@@ -15,6 +15,7 @@ namespace zuvediv_test {
 namespace {
 
 using pdf_writer::run_qpdf;
+using pdf_writer::shell_quote;
 using pdf_writer::write_pdf;
 
 void build(const fs::path& docs) {
@@ -84,21 +85,15 @@ std::string bytes_below(const fs::path& folder) {
 
 void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-static std::string quoted(const std::string& text) {
-    std::string out = "'";
-    for (char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
 ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
                         const std::string& binary) {
     const ScratchDir dir;
     // Each run starts from an empty cache of its own unless a test names one.
-    std::string command = "env " + quoted("XDG_CACHE_HOME=" + (dir / "cache"));
-    for (const auto& [name, value] : env) command += " " + quoted(name + "=" + value);
-    command += " " + quoted(binary);
-    for (const std::string& arg : args) command += " " + quoted(arg);
-    const int status = std::system((command + " >" + quoted(dir / "out") + " 2>" + quoted(dir / "err")).c_str());
+    std::string command = "env " + shell_quote("XDG_CACHE_HOME=" + (dir / "cache"));
+    for (const auto& [name, value] : env) command += " " + shell_quote(name + "=" + value);
+    command += " " + shell_quote(binary);
+    for (const std::string& arg : args) command += " " + shell_quote(arg);
+    const int status = std::system((command + " >" + shell_quote(dir / "out") + " 2>" + shell_quote(dir / "err")).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), read_file(dir / "out"), read_file(dir / "err")};
 }
 

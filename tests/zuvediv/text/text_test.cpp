@@ -16,11 +16,7 @@ size_t count_hits(const std::string& text, const std::string& phrase, Mode mode)
 }
 
 TEST(Matching, FoldingAndBlanks) {
-    struct Case {
-        const char *text, *phrase;
-        Mode mode;
-        size_t hits;
-    };
+    struct Case { const char *text, *phrase; Mode mode; size_t hits; };
     const Case cases[] = {
         {"ＡＢＣ株式会社", "abc", kDefault, 1}, {"ＡＢＣ株式会社", "ABC", kNoNormalise, 0}, {"ＡＢＣ ABC", "ABC", kExact, 1},
         {"ｶﾞｲﾄﾞ", "ガイド", kDefault, 1}, {"ｶﾀｶﾅ", "カタカナ", kDefault, 1}, {"ﬁle", "file", kDefault, 1},

@@ -11,13 +11,7 @@ namespace {
 // takes two bytes (and so two cells).
 bool FromCjkUp(char16_t unit) { return unit >= 0x3000; }
 
-struct LayoutCase {
-    const char* name;
-    int lineWidth;
-    int column;
-    std::vector<std::u16string> pieces;
-    std::u16string expected;
-};
+struct LayoutCase { const char* name; int lineWidth, column; std::vector<std::u16string> pieces; std::u16string expected; };
 
 TEST(DoubleCellLayout, GivesEachDoubleByteCharacterTwoCellsAndNeverCutsOneAtTheLineEnd) {
     const std::vector<LayoutCase> cases = {
