@@ -2,7 +2,7 @@
 // passes its on-screen test, and every way of closing stores the corner.
 #include <gtest/gtest.h>
 
-#include "common/little_endian.h"
+#include "app/position_record.h"
 #include "resources/resource.h"
 #include "support/program_under_test.h"
 
@@ -21,13 +21,6 @@ const Placed kDialogs[] = {
     {"Frame", L"RectangleDlgPos", ID_SETTINGS_FRAME, L"枠線設定"},
     {"Opacity", L"AlphaDlgPos", ID_SETTINGS_OPACITY, L"画像透明度"},
 };
-
-std::vector<uint8_t> Record(LONG x, LONG y) {
-    std::vector<uint8_t> bytes;
-    AppendLittleEndian32(bytes, static_cast<uint32_t>(x));
-    AppendLittleEndian32(bytes, static_cast<uint32_t>(y));
-    return bytes;
-}
 
 // The search dialog's ways of ending the program, taken in turn.
 void EndProgram(const ProgramUnderTest& program, int way) {
@@ -66,7 +59,7 @@ TEST_P(PositionMemory, CornersThatPassTheTestAreUsedAndEveryClosingStoresOne) {
             EndProgram(program, closings++);
             EXPECT_EQ(ReadString(kCsv, L"OutputFile"), csv) << "closing saves the settings";
         }
-        EXPECT_EQ(Read(kPlacement, d.valueName), Record(rect.left, rect.top)) << "stored on closing";
+        EXPECT_EQ(Read(kPlacement, d.valueName), EncodePositionRecord({rect.left, rect.top})) << "stored on closing";
         return rect;
     };
     const RECT first = openAndClose();
@@ -79,7 +72,7 @@ TEST_P(PositionMemory, CornersThatPassTheTestAreUsedAndEveryClosingStoresOne) {
     struct Case { LONG x, y; bool used; };
     const Case cases[] = {{limitX - 1, 10, true}, {limitX, 10, false}, {10, limitY - 1, true}, {10, limitY, false}};
     for (const Case& c : cases) {
-        Write(kPlacement, d.valueName, Record(c.x, c.y));
+        Write(kPlacement, d.valueName, EncodePositionRecord({c.x, c.y}));
         const RECT placed = openAndClose();
         EXPECT_EQ(std::pair(placed.left, placed.top), c.used ? std::pair(c.x, c.y) : std::pair(first.left, first.top))
             << c.x << "," << c.y;

@@ -1,7 +1,6 @@
 #include "support/program_registry.h"
 
 #include <algorithm>
-#include <cstring>
 #include <stdexcept>
 
 namespace program_registry {
@@ -50,11 +49,9 @@ std::optional<std::vector<uint8_t>> Read(const std::wstring& section, const std:
 }
 
 std::optional<DWORD> ReadInt(const std::wstring& section, const std::wstring& name) {
-    const auto bytes = Read(section, name);
-    DWORD value = 0;
-    if (!bytes || bytes->size() != sizeof value) return std::nullopt;
-    std::memcpy(&value, bytes->data(), sizeof value);
-    return value;
+    DWORD value = 0, size = sizeof value;
+    return RegGetValueW(HKEY_CURRENT_USER, KeyPath(section).c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value,
+                        &size) == ERROR_SUCCESS ? std::optional(value) : std::nullopt;
 }
 
 std::optional<std::wstring> ReadString(const std::wstring& section, const std::wstring& name) {

@@ -57,17 +57,6 @@ protected:
         cache_.finish(id, identity, pages_said);
         return identity;
     }
-    std::vector<std::u32string> pages_of(const FileIdentity& identity) {
-        std::vector<std::u32string> pages;
-        const std::optional<CachedDocument> found = cache_.find(identity);
-        if (found) {
-            EXPECT_TRUE(cache_.read_pages(*found, [&](int, const std::u32string& chars, PageSource) {
-                pages.push_back(chars);
-                return true;
-            }));
-        }
-        return pages;
-    }
 
     ScratchDir dir_;
     std::string db_file_;
@@ -77,7 +66,10 @@ protected:
 
 TEST_F(PageCacheTest, OnlyWholeUnchangedDocumentsAreFound) {
     const FileIdentity whole = stored("whole.pdf", {U"one", U"", U"three"}, 3);
-    EXPECT_EQ(pages_of(whole), (std::vector<std::u32string>{U"one", U"", U"three"}));
+    std::vector<std::u32string> pages;
+    const auto note = [&](int, const std::u32string& chars, PageSource) { return pages.push_back(chars), true; };
+    ASSERT_TRUE(cache_.find(whole) && cache_.read_pages(*cache_.find(whole), note));
+    EXPECT_EQ(pages, (std::vector<std::u32string>{U"one", U"", U"three"}));
     EXPECT_FALSE(cache_.find(stored("short.pdf", {U"one"}, 2))) << "a page missing";
     FileIdentity changed = whole;
     changed.ctime_ns += 1;

@@ -31,10 +31,7 @@ TEST(RecognisedWords, BoxesAreScaledToPoints) {
     const PageText text = join_words(to_word_boxes({word(U"AB", 300, 600)}, 72.0 / 300));
     ASSERT_EQ(text.boxes.size(), 2u);
     const Box& b = text.boxes[1];
-    EXPECT_DOUBLE_EQ(b.x0, 79.2);
-    EXPECT_DOUBLE_EQ(b.y0, 144);
-    EXPECT_DOUBLE_EQ(b.x1, 86.4);
-    EXPECT_DOUBLE_EQ(b.y1, 151.2);
+    for (const auto& [got, wanted] : {std::pair{b.x0, 79.2}, {b.y0, 144.0}, {b.x1, 86.4}, {b.y1, 151.2}}) EXPECT_DOUBLE_EQ(got, wanted);
 }
 
 }  // namespace
