@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "resources/resource.h"
+#include "support/live_processes.h"
 #include "support/program_under_test.h"
 #include "support/wait.h"
 
@@ -15,19 +16,9 @@ namespace {
 using namespace program_registry;
 namespace fs = std::filesystem;
 
-// Native processes whose command line holds the marker, from Wine's view of /proc.
-std::vector<std::wstring> NativeProcessesWith(const std::string& marker) {
-    std::vector<std::wstring> pids;
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(L"Z:\\proc", ec)) {
-        const std::wstring name = entry.path().filename().wstring();
-        if (name.find_first_not_of(L"0123456789") != std::wstring::npos) continue;
-        const std::string stat = ReadFileBytes(entry.path().wstring() + L"\\stat");
-        const size_t state = stat.rfind(") ");  // zombies wait for the host's init, which may be slow
-        if (state == std::string::npos || stat[state + 2] == 'Z') continue;
-        if (ReadFileBytes(entry.path().wstring() + L"\\cmdline").find(marker) != std::string::npos) pids.push_back(name);
-    }
-    return pids;
+// Native processes whose command line holds the marker.
+std::vector<int> NativeProcessesWith(const std::string& marker) {
+    return LiveProcesses(L"Z:\\proc", [&](int, const std::string& line) { return line.find(marker) != std::string::npos; });
 }
 
 // Runs a program and waits for it; its exit status.
@@ -68,9 +59,9 @@ protected:
     }
     // Whatever of the native tool survives a failed test is ended by the host's kill.
     ~Pipeline() override {
-        const std::vector<std::wstring> pids = NativeProcessesWith(m_marker);
+        const std::vector<int> pids = NativeProcessesWith(m_marker);
         std::wstring line = L"kill -9";
-        for (const std::wstring& pid : pids) line += L" " + pid;
+        for (int pid : pids) line += L" " + std::to_wstring(pid);
         if (!pids.empty()) RunAndWait(L"Z:\\bin\\kill", line);
     }
     // Types the search string and the list's name, ticks the boxes and presses Search.

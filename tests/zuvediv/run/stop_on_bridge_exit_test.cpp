@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "pdf_writer.h"
+#include "support/live_processes.h"
 #include "support/pdf_fixtures.h"
 
 namespace zuvediv_test {
@@ -71,7 +72,7 @@ TEST(StopOnBridgeExit, ToolAndWorkersEndWithTheBridgeAndWriteNothingAfter) {
     int status = 0;
     const bool ended = within(1s, [&] { return waitpid(tool, &status, WNOHANG) == tool; });
     if (!ended) kill(-tool, SIGKILL), waitpid(tool, &status, 0);
-    const bool workers_gone = within(1s, [&] { return !any_live_process([&](int group, const std::string&) { return group == tool; }); });
+    const bool workers_gone = within(1s, [&] { return LiveProcesses("/proc", [&](int group, const std::string&) { return group == tool; }).empty(); });
     const size_t files_at_stop = file_count(dir.path() / "out");
     std::this_thread::sleep_for(500ms);
     EXPECT_TRUE(imaging) << "the search ran";

@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "pdf_writer.h"
@@ -54,20 +53,6 @@ const Fixtures& fixtures() {
         return Fixtures{docs, docs / "mixed.pdf", docs / "sub" / "secret.pdf", docs / "sub" / "deeper" / "mixed.pdf"};
     }();
     return made;
-}
-
-bool any_live_process(const std::function<bool(int group, const std::string& command_line)>& matches) {
-    for (const auto& entry : fs::directory_iterator("/proc")) {
-        const std::string stat = read_file(entry.path() / "stat");
-        const size_t after_name = stat.rfind(") ");
-        char state = 0;
-        int parent = 0, group = 0;
-        if (after_name != std::string::npos &&
-            std::sscanf(stat.c_str() + after_name + 2, "%c %d %d", &state, &parent, &group) == 3 && state != 'Z' &&
-            matches(group, read_file(entry.path() / "cmdline")))
-            return true;
-    }
-    return false;
 }
 
 std::string read_file(const fs::path& path) {

@@ -3,7 +3,6 @@
 // per test process in a folder removed at its end; temporary folders that
 // remove themselves; runs of the (sanitized) tool as the desktop program runs it.
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,9 +43,6 @@ struct ToolRun {
 };
 ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {},
                         const std::string& binary = ZUVEDIV_BINARY);
-// Whether a process that is alive (not a zombie waiting for init, which
-// may be slow to reap here) matches, by its process group and command line.
-bool any_live_process(const std::function<bool(int group, const std::string& command_line)>& matches);
 std::string read_file(const fs::path& path);
 // Every byte of the files below a folder (a cache: its database and journals).
 std::string bytes_below(const fs::path& folder);
