@@ -5,7 +5,7 @@
 #include "resources/resource.h"
 #include "support/program_under_test.h"
 #include "support/stand_in_tool.h"
-#include "support/wait.h"
+#include "support/wait_until.h"
 #include "winlayer/colour_button.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "resources/resource.h"
 #include "support/live_processes.h"
 #include "support/program_under_test.h"
-#include "support/wait.h"
+#include "support/wait_until.h"
 
 namespace {
 using namespace program_registry;

@@ -6,7 +6,7 @@
 #include "support/hostile_fields.h"
 #include "support/program_under_test.h"
 #include "support/stand_in_tool.h"
-#include "support/wait.h"
+#include "support/wait_until.h"
 
 namespace {
 using namespace program_registry;

@@ -1,6 +1,6 @@
 #include "support/remote_dialog.h"
 
-#include "support/wait.h"
+#include "support/wait_until.h"
 
 HWND FindProcessWindow(DWORD processId, const std::wstring& caption, HWND except) {
     for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {

@@ -1,7 +1,7 @@
 #include "support/stand_in_tool.h"
 
 #include "support/program_registry.h"
-#include "support/wait.h"
+#include "support/wait_until.h"
 
 StandInTool::StandInTool(bool held) {
     const std::wstring releaseName = L"vivevav-release-" + std::to_wstring(GetCurrentProcessId());

@@ -16,6 +16,7 @@
 #include "pdf_writer.h"
 #include "support/live_processes.h"
 #include "support/pdf_fixtures.h"
+#include "support/wait_until.h"
 
 namespace zuvediv_test {
 namespace {
@@ -44,16 +45,6 @@ size_t file_count(const fs::path& folder) {
     return std::distance(fs::recursive_directory_iterator(folder), fs::recursive_directory_iterator());
 }
 
-template <typename Condition>
-bool within(std::chrono::milliseconds limit, Condition condition) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(10ms);
-    }
-    return true;
-}
-
 TEST(StopOnBridgeExit, ToolAndWorkersEndWithTheBridgeAndWriteNothingAfter) {
     const ScratchDir dir;
     fs::create_directories(dir.path() / "docs");
@@ -67,12 +58,13 @@ TEST(StopOnBridgeExit, ToolAndWorkersEndWithTheBridgeAndWriteNothingAfter) {
     const pid_t tool = start_as_bridge_does(lifeline[1], dir / "status", {"-j", "2", "-m", "-O", dir / "out", "-o", "r.csv", "here", dir / "docs"});
     close(lifeline[1]);
     ASSERT_GT(tool, 0);
-    const bool imaging = within(60s, [&] { return file_count(dir.path() / "out") > 3; });
+    const bool imaging = WaitUntil([&] { return file_count(dir.path() / "out") > 3; }, 60000);
     close(lifeline[0]);  // the bridge is gone
     int status = 0;
-    const bool ended = within(1s, [&] { return waitpid(tool, &status, WNOHANG) == tool; });
+    const bool ended = WaitUntil([&] { return waitpid(tool, &status, WNOHANG) == tool; }, 1000);
     if (!ended) kill(-tool, SIGKILL), waitpid(tool, &status, 0);
-    const bool workers_gone = within(1s, [&] { return LiveProcesses("/proc", [&](int group, const std::string&) { return group == tool; }).empty(); });
+    const bool workers_gone =
+        WaitUntil([&] { return LiveProcesses("/proc", [&](int group, const std::string&) { return group == tool; }).empty(); }, 1000);
     const size_t files_at_stop = file_count(dir.path() / "out");
     std::this_thread::sleep_for(500ms);
     EXPECT_TRUE(imaging) << "the search ran";
