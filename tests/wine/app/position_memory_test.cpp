@@ -81,20 +81,3 @@ TEST_P(PositionMemory, CornersThatPassTheTestAreUsedAndEveryClosingStoresOne) {
 
 INSTANTIATE_TEST_SUITE_P(Each, PositionMemory, ::testing::ValuesIn(kDialogs),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// Opened from both menus; nothing stored, so it opens where it first did.
-TEST(AboutBox, OpensFromBothMenusAndStoresNothing) {
-    const std::wstring caption = L"バージョン情報 PDF Vivevav";
-    ProgramUnderTest program;
-    program.Start();
-    RemoteDialog about = program.OpenDialog(ID_HELP_ABOUT, caption);
-    EXPECT_TRUE(FindWindowExW(about.Window(), nullptr, L"Static", L"PDF Vivevav, Version 1.0.1"));
-    SetWindowPos(about.Window(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    about.PostKey(IDOK, VK_ESCAPE);
-    ASSERT_TRUE(about.WaitClosed());
-    PostMessageW(program.Window(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-    about = program.WaitForDialog(caption);
-    about.Press(IDOK);
-    ASSERT_TRUE(about.WaitClosed());
-    EXPECT_TRUE(TakeSnapshot().empty());
-}

@@ -1,12 +1,12 @@
-// The search dialog as its template and a first start make it, and the mode
-// switch on the real file system.
+// The search dialog as its template and a first start make it, the About
+// box, and the mode switch on the real file system.
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
 #include "support/program_under_test.h"
 
 // Then the mode switch looks at the file system and keeps the subfolder choice.
-TEST(DialogState, FirstStartShowsTheTemplateStateAndModeSwitchesFollowTheFileSystem) {
+TEST(DialogState, FirstStartShowsTheTemplateStateTheAboutBoxAndModeSwitchesFollowTheFileSystem) {
     const TempFolder root(L"docs");
     ProgramUnderTest program;
     program.Start();
@@ -22,6 +22,18 @@ TEST(DialogState, FirstStartShowsTheTemplateStateAndModeSwitchesFollowTheFileSys
     EXPECT_FALSE(IsWindowVisible(program.Item(IDOK)));
     EXPECT_EQ(program.DefaultButton(), IDCANCEL);
     EXPECT_EQ(program.Focus(), program.Item(IDCANCEL));
+    // The About box opens from both menus and stores nothing.
+    const std::wstring about = L"バージョン情報 PDF Vivevav";
+    RemoteDialog box = program.OpenDialog(ID_HELP_ABOUT, about);
+    EXPECT_TRUE(FindWindowExW(box.Window(), nullptr, L"Static", L"PDF Vivevav, Version 1.0.1"));
+    SetWindowPos(box.Window(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    box.PostKey(IDOK, VK_ESCAPE);
+    ASSERT_TRUE(box.WaitClosed());
+    PostMessageW(program.Window(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    box = program.WaitForDialog(about);
+    box.Press(IDOK);
+    ASSERT_TRUE(box.WaitClosed());
+    EXPECT_TRUE(program_registry::TakeSnapshot().empty());
     // Both path fields refuse typing; only their pickers fill them.
     for (int field : {IDC_INPUT_PATH, IDC_OUTPUT_FOLDER}) {
         SendMessageW(program.Item(field), WM_CHAR, L'x', 1);
