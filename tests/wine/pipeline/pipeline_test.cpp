@@ -36,13 +36,6 @@ DWORD RunAndWait(const wchar_t* program, std::wstring line) {
     return status;
 }
 
-// The visible window of a console host: the console the search runs in.
-HWND ConsoleWindow() {
-    for (DWORD host : ProcessIds(L"conhost.exe"))
-        if (const HWND window = FindProcessWindow(host)) return window;
-    return nullptr;
-}
-
 class Pipeline : public ::testing::Test {
 protected:
     // The program directory that the test command assembles (<build>\program):

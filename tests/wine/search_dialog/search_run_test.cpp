@@ -93,7 +93,9 @@ TEST(SearchRun, TheDialogWaitsForTheConsoleOfASearchAndOfTheHelp) {
                                               L"C:\\Docs"}));
         EXPECT_FALSE(program.IsEnabled()) << "disabled while the tool runs";
         tool.Release();
-        EXPECT_TRUE(program.EndChild(L"cmd.exe")) << "the console stays open";
+        const HWND console = ConsoleWindow();
+        EXPECT_TRUE(console) << "the console stays open";
+        PostMessageW(console, WM_CLOSE, 0, 0);
         EXPECT_TRUE(WaitUntil([&] { return program.IsEnabled(); }));
         EXPECT_EQ(program.Text(IDC_CSV_FILE_NAME), help ? L"rr" : L"rr.csv");
     }

@@ -122,24 +122,13 @@ std::wstring ProgramUnderTest::TakeMessage() const {
     return text;
 }
 
-std::vector<DWORD> ProcessIds(const std::wstring& exe, DWORD parent) {
-    std::vector<DWORD> ids;
+HWND ConsoleWindow() {
+    HWND window = nullptr;
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if ((!parent || entry.th32ParentProcessID == parent) && lstrcmpiW(entry.szExeFile, exe.c_str()) == 0)
-            ids.push_back(entry.th32ProcessID);
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && !window; more = Process32NextW(snapshot, &entry))
+        if (lstrcmpiW(entry.szExeFile, L"conhost.exe") == 0) window = FindProcessWindow(entry.th32ProcessID);
     CloseHandle(snapshot);
-    return ids;
-}
-
-bool ProgramUnderTest::EndChild(const std::wstring& exe) const {
-    const std::vector<DWORD> children = ProcessIds(exe, ProcessId());
-    const HANDLE process = children.empty() ? nullptr : OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, children[0]);
-    if (!process) return false;
-    TerminateProcess(process, 1);
-    WaitForSingleObject(process, 5000);
-    CloseHandle(process);
-    return true;
+    return window;
 }

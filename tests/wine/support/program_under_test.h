@@ -11,8 +11,8 @@
 
 // The folder of the test program itself: <build>\tests\wine.
 std::wstring TestProgramDirectory();
-// The running processes of this executable name, children of `parent` unless it is 0.
-std::vector<DWORD> ProcessIds(const std::wstring& exe, DWORD parent = 0);
+// The visible window of a console host: the console a search runs in; none if there is none.
+HWND ConsoleWindow();
 
 // The real program started as a process of its own and its search dialog.
 // The program's registry key is cleared before and after, so that no test
@@ -46,8 +46,6 @@ public:
     RemoteDialog OpenDialog(int command, const std::wstring& caption) const;
     // Waits for the program's message box, returns its text and presses OK.
     std::wstring TakeMessage() const;
-    // Ends the program's child process with this executable name; whether there was one.
-    bool EndChild(const std::wstring& exe) const;
 
 private:
     void EndProcess();
