@@ -111,8 +111,7 @@ TEST_P(OptionDialogs, ShowValidateCancelConfirmAndReachTheSearch) {
         dialog.Settle();
         ASSERT_TRUE(IsWindowVisible(dialog.Window())) << "stays open";
         EXPECT_EQ(dialog.Focus(), dialog.Item(d.edit));
-        const auto selection = static_cast<DWORD>(SendMessageW(dialog.Item(d.edit), EM_GETSEL, 0, 0));
-        EXPECT_EQ(selection, MAKELONG(0, entry.size()));
+        EXPECT_EQ(dialog.EditSelection(d.edit), MAKELONG(0, entry.size()));
         EXPECT_EQ(TakeSnapshot(), before);
     }
 

@@ -39,12 +39,6 @@ void Pick(const ProgramUnderTest& program, int field, Opening opening, int butto
     program.Settle();
 }
 
-std::pair<DWORD, DWORD> Selection(const ProgramUnderTest& program) {
-    DWORD start = 0, end = 0;
-    SendMessageW(program.Item(IDC_INPUT_PATH), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
-}
-
 }  // namespace
 
 // Cancelled picks change nothing; confirmed ones fill the fields and update the dialog.
@@ -62,13 +56,13 @@ TEST(BrowseControl, PickersByMouseAndKeyboard) {
     Pick(program, IDC_OUTPUT_FOLDER, Opening::F4, IDCANCEL);
     EXPECT_EQ(program.Text(IDC_INPUT_PATH), before);
     EXPECT_EQ(program.Text(IDC_OUTPUT_FOLDER), L"");
-    EXPECT_EQ(Selection(program), std::pair(DWORD(2), DWORD(5)));
+    EXPECT_EQ(program.EditSelection(IDC_INPUT_PATH), MAKELONG(2, 5));
     EXPECT_FALSE(program.IsEnabled(IDC_CREATE_IMAGE));
 
     program.SetText(IDC_INPUT_PATH, L"");
     Pick(program, IDC_INPUT_PATH, Opening::F4, IDOK, pdf);
     EXPECT_EQ(program.Text(IDC_INPUT_PATH), pdf);
-    EXPECT_EQ(Selection(program), std::pair(DWORD(pdf.size()), DWORD(pdf.size()))) << "caret behind the end";
+    EXPECT_EQ(program.EditSelection(IDC_INPUT_PATH), MAKELONG(pdf.size(), pdf.size())) << "caret behind the end";
     EXPECT_EQ(program.DefaultButton(), IDC_SEARCH);
     program.SetText(IDC_SEARCH_STRING, L"");
     EXPECT_EQ(program.DefaultButton(), IDCANCEL) << "the search string is needed too";

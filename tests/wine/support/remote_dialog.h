@@ -28,6 +28,8 @@ public:
     bool IsEnabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
     bool IsEnabled() const { return IsWindowEnabled(m_window) != FALSE; }
     int ComboSelection(int id) const { return static_cast<int>(SendMessageW(Item(id), CB_GETCURSEL, 0, 0)); }
+    // An edit control's selection as MAKELONG(start, end).
+    DWORD EditSelection(int id) const { return static_cast<DWORD>(SendMessageW(Item(id), EM_GETSEL, 0, 0)); }
     // A click that is handled before this returns.
     void Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
     // A click posted, for buttons that open something modal or end the dialog.
