@@ -35,23 +35,19 @@ TEST(Cli, CsvInFileOrderWhateverTheWorkers) {
 }
 
 // Under Wine: Windows paths in, the folder column as the caller wrote it,
-// and a relative list name in the -O folder.
-TEST(Cli, WindowsPathsAndListInImageFolder) {
+// and a relative list name in the -O folder, or without one beside the file.
+TEST(Cli, WindowsPathsAndWhereARelativeListNameGoes) {
     const ScratchDir prefix;
     fs::create_directories(prefix.path() / "dosdevices");
     fs::create_symlink("/", prefix.path() / "dosdevices" / "z:");
+    const std::map<std::string, std::string> wine = {{"WINEPREFIX", prefix.path().string()}};
     const std::string docs = windows_path(fixtures().docs.string());
-    const ToolRun run = run_tool_binary({"-s", "-O", windows_path(prefix / "out"), "-o", "r.csv", "here", docs},
-                                        {{"WINEPREFIX", prefix.path().string()}});
+    const ToolRun run = run_tool_binary({"-s", "-O", windows_path(prefix / "out"), "-o", "r.csv", "here", docs}, wine);
     EXPECT_EQ(run.exit_code, 0) << run.err;
     EXPECT_EQ(read_file(prefix / "out/r.csv"), kBom + kHeader + docs + "\\sub\\deeper,mixed.pdf,1,here,deeper invoice here\r\n");
-}
-
-TEST(Cli, RelativeListNameWithoutImageFolderGoesBesideTheFile) {
-    const ScratchDir dir;
-    fs::copy_file(fixtures().deeper, dir / "one.pdf");
-    EXPECT_EQ(run_tool_binary({"-H", "-o", "a.csv", "here", dir / "one.pdf"}).exit_code, 0);
-    EXPECT_EQ(read_file(dir / "a.csv"), kBom + dir.path().string() + ",one.pdf,1,here,deeper invoice here\r\n");
+    fs::copy_file(fixtures().deeper, prefix / "one.pdf");
+    EXPECT_EQ(run_tool_binary({"-H", "-o", "a.csv", "here", windows_path(prefix / "one.pdf")}, wine).exit_code, 0);
+    EXPECT_EQ(read_file(prefix / "a.csv"), kBom + windows_path(prefix.path().string()) + ",one.pdf,1,here,deeper invoice here\r\n");
 }
 
 // Exit status (0 found, 1 nothing found, 2 error) and what is said where.
