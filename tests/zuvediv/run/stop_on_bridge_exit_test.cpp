@@ -77,12 +77,7 @@ TEST(StopOnBridgeExit, ToolAndWorkersEndWithTheBridgeAndWriteNothingAfter) {
 
 TEST(StopOnBridgeExit, StandardInputThatIsNoSocketIsNoLifeline) {
     const ScratchDir dir;
-    const int null_input = open("/dev/null", O_RDONLY);
-    const pid_t tool = start_as_bridge_does(null_input, dir / "status", {"here", fixtures().deeper.string()});
-    close(null_input);
-    int status = 0;
-    waitpid(tool, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(run_tool_binary({"-N", "here", fixtures().deeper.string()}, {{"ZUVEDIV_STATUS_FILE", dir / "status"}}).exit_code, 0);
     EXPECT_NE(read_file(dir / "status").find("exit 0"), std::string::npos);
 }
 

@@ -78,7 +78,7 @@ ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std
     for (const auto& [name, value] : env) command += " " + shell_quote(name + "=" + value);
     command += " " + shell_quote(binary);
     for (const std::string& arg : args) command += " " + shell_quote(arg);
-    const int status = std::system((command + " >" + shell_quote(dir / "out") + " 2>" + shell_quote(dir / "err")).c_str());
+    const int status = std::system((command + " </dev/null >" + shell_quote(dir / "out") + " 2>" + shell_quote(dir / "err")).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), read_file(dir / "out"), read_file(dir / "err")};
 }
 
