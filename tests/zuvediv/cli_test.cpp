@@ -20,7 +20,7 @@ TEST(Cli, CsvInFileOrderWhateverTheWorkers) {
     const ToolRun run = run_tool_binary({"-s", "-j", "2", "-p", kUserPassword, "-P", "-o", dir / "r.csv", "invoice",
                                          fixtures().docs.string()});
     EXPECT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_EQ(read_file(dir / "r.csv"),
+    EXPECT_EQ(ReadFileBytes(dir / "r.csv"),
               kBom + "ファイル,ページ,検索文字列,該当箇所\r\n"
                      "formula.pdf,1,invoice,\"'=HYPERLINK(\"\"x\"\") invoice +cmd|invoice @SUM i\"\r\n"
                      "formula.pdf,1,invoice,\"K(\"\"x\"\") invoice +cmd|invoice @SUM invoice\"\r\n"
@@ -44,10 +44,10 @@ TEST(Cli, WindowsPathsAndWhereARelativeListNameGoes) {
     const std::string docs = windows_path(fixtures().docs.string());
     const ToolRun run = run_tool_binary({"-s", "-O", windows_path(prefix / "out"), "-o", "r.csv", "here", docs}, wine);
     EXPECT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_EQ(read_file(prefix / "out/r.csv"), kBom + kHeader + docs + "\\sub\\deeper,mixed.pdf,1,here,deeper invoice here\r\n");
+    EXPECT_EQ(ReadFileBytes(prefix / "out/r.csv"), kBom + kHeader + docs + "\\sub\\deeper,mixed.pdf,1,here,deeper invoice here\r\n");
     fs::copy_file(fixtures().deeper, prefix / "one.pdf");
     EXPECT_EQ(run_tool_binary({"-H", "-o", "a.csv", "here", windows_path(prefix / "one.pdf")}, wine).exit_code, 0);
-    EXPECT_EQ(read_file(prefix / "a.csv"), kBom + windows_path(prefix.path().string()) + ",one.pdf,1,here,deeper invoice here\r\n");
+    EXPECT_EQ(ReadFileBytes(prefix / "a.csv"), kBom + windows_path(prefix.path().string()) + ",one.pdf,1,here,deeper invoice here\r\n");
 }
 
 // Exit status (0 found, 1 nothing found, 2 error) and what is said where.

@@ -56,9 +56,9 @@ struct Listed {
 Listed search(const ScratchDir& dir, const std::string& name, std::vector<std::string> args, const Env& env) {
     const fs::path images = dir.path() / name;
     args.insert(args.begin(), {"-H", "-P", "-Q", "-m", "-r", "30", "-O", images.string(), "-o", dir / (name + ".csv")});
-    Listed listed{run_tool_binary(args, env), read_file(dir / (name + ".csv")), {}};
+    Listed listed{run_tool_binary(args, env), ReadFileBytes(dir / (name + ".csv")), {}};
     for (const auto& entry : fs::directory_iterator(images))
-        if (entry.path().extension() == ".png") listed.images[entry.path().filename().string()] = read_file(entry.path());
+        if (entry.path().extension() == ".png") listed.images[entry.path().filename().string()] = ReadFileBytes(entry.path());
     return listed;
 }
 

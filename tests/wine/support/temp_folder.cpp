@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -26,9 +25,4 @@ TempFolder::~TempFolder() {
 void MakeFile(const std::wstring& path) {
     fs::create_directories(fs::path(path).parent_path());
     if (!std::ofstream(fs::path(path))) throw std::runtime_error("cannot create a test file");
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-    std::ifstream in(fs::path(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "support/read_file.h"
+
 // A fresh folder under the temporary directory, removed with everything in
 // it when the object goes.
 class TempFolder {
@@ -17,5 +19,3 @@ private:
 
 // Creates an empty file and the folders on its way.
 void MakeFile(const std::wstring& path);
-// The whole content of a file; empty if it cannot be read.
-std::string ReadFileBytes(const std::wstring& path);

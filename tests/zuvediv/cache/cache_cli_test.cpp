@@ -28,7 +28,7 @@ std::string csv_of(const ScratchDir& dir, std::vector<std::string> args, const E
     args.insert(args.begin(), {"-s", "-o", csv});
     const ToolRun done = run_tool_binary(args, env);
     if (run) *run = done;
-    return read_file(csv);
+    return ReadFileBytes(csv);
 }
 
 // Look-alikes, blanks across line breaks, hits across line breaks, case and
@@ -61,7 +61,7 @@ TEST(CachedSearch, ChangedFilesAreReadAgainAndDeletedOnesLeaveTheDatabase) {
     pdf_writer::write_pdf(dir / "two.pdf", {{{50, 50, "Zebra other"}}});
     pdf_writer::write_pdf(dir / "docs/keep.pdf", {{{50, 50, "Keepsake"}}});
     pdf_writer::write_pdf(dir / "docs/gone.pdf", {{{50, 50, "Vanishing"}}});
-    std::string first = read_file(dir / "one.pdf"), other = read_file(dir / "two.pdf");
+    std::string first = ReadFileBytes(dir / "one.pdf"), other = ReadFileBytes(dir / "two.pdf");
     const size_t size = std::max(first.size(), other.size());
     first.resize(size, '\n'), other.resize(size, '\n');  // readers ignore what follows the end
     const fs::path doc = dir.path() / "docs" / "doc.pdf";
@@ -116,8 +116,8 @@ TEST(CachedSearch, TwoRunsAtOnceShareTheCache) {
     runs[0] = run_tool_binary({"-j", "2", "-o", dir / "one.csv", "word", dir / "docs"}, cache_in(dir));
     other.join();
     for (const ToolRun& run : runs) EXPECT_TRUE(run.exit_code == 0 && run.err.empty()) << run.err;
-    EXPECT_EQ(read_file(dir / "one.csv"), uncached);
-    EXPECT_EQ(read_file(dir / "other.csv"), uncached);
+    EXPECT_EQ(ReadFileBytes(dir / "one.csv"), uncached);
+    EXPECT_EQ(ReadFileBytes(dir / "other.csv"), uncached);
     csv_of(dir, {"word", dir / "docs"}, cache_in(dir));  // completes what the two left to each other
     ToolRun warm;
     EXPECT_EQ(csv_of(dir, {"word", dir / "docs"}, cache_in(dir), &warm), uncached);

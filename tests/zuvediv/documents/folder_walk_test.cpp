@@ -67,7 +67,7 @@ TEST(FolderWalk, EndsListsEachDocumentOnceAndNamesWhatItCannotRead) {
     fs::create_directory_symlink(outside, root / "out2");
     const RemovedByRm deep_tree{root / "deep"};
     fs::create_directory(deep_tree.path);
-    make_too_deep(deep_tree.path, zuvediv_test::read_file(fixtures().deeper));
+    make_too_deep(deep_tree.path, ReadFileBytes(fixtures().deeper));
 
     const PdfListing listing = list_pdf_files(root.string(), true);
     ::close(sock);
@@ -91,7 +91,7 @@ TEST(FolderWalk, EndsListsEachDocumentOnceAndNamesWhatItCannotRead) {
     // The tool opens the bytes and shows the readable names.
     const zuvediv_test::ToolRun run = zuvediv_test::run_tool_binary({"-s", "-P", "-R", "-H", "-o", dir / "r.csv", "here", root.string()});
     EXPECT_NE(run.out.find(": フォルダを読めません (File name too long)\n"), std::string::npos) << run.out;
-    const std::string csv = zuvediv_test::read_file(dir / "r.csv");
+    const std::string csv = ReadFileBytes(dir / "r.csv");
     for (const char* row : {"a.pdf,1,", "\ncaf\uFFFD.pdf,1,", "\n請求書.pdf,1,"}) EXPECT_NE(csv.find(row), std::string::npos) << row;
 }
 

@@ -13,7 +13,7 @@ using zuvediv_test::fixtures;
 
 TEST(PdfOpen, WhatPopplerReadsIsSearchedAndTheRestSaysWhy) {
     const zuvediv_test::ScratchDir dir;
-    const std::string pdf = zuvediv_test::read_file(fixtures().deeper);
+    const std::string pdf = ReadFileBytes(fixtures().deeper);
     const std::string garbage = "%PDF-1.7\n1 0 obj\n<< /Type /Catalog\nstream\n\x01\x02";
     const std::pair<std::string, std::string> files[] = {
         {"at_limit.pdf", std::string(1024 - 5, ' ') + pdf},  // "%PDF-" ends at byte 1024
@@ -52,9 +52,7 @@ TEST(PdfOpen, PasswordsAsGivenThenSaslPrepared) {
     for (const auto& [file, password, opens] : cases) {
         const OpenedPdf opened = open_pdf(file.front() == '/' ? file : dir / file, password);
         EXPECT_EQ(opened.document != nullptr, opens) << file << " " << password;
-        if (!opens) {
-            EXPECT_EQ(describe(opened.failure), "パスワードが違います");
-        }
+        EXPECT_EQ(describe(opened.failure), opens ? "" : "パスワードが違います") << file << " " << password;
     }
 }
 

@@ -25,8 +25,8 @@ TEST(ScannedPages, FoundByDefaultNotWithTextLayerOnlyAndFromTheCacheAsAFreshRead
     EXPECT_EQ(found.exit_code, 0) << found.out << found.err;
     EXPECT_TRUE(says(found, "  文字認識 (OCR): scan.pdf ページ 1\n")) << found.out;
     EXPECT_TRUE(says(found, kRecognisedOne)) << found.out;
-    EXPECT_NE(read_file(dir / "list.csv").find(",scan.pdf,1,請求書,請求書 INVOICE 2026"), std::string::npos)
-        << read_file(dir / "list.csv");
+    EXPECT_NE(ReadFileBytes(dir / "list.csv").find(",scan.pdf,1,請求書,請求書 INVOICE 2026"), std::string::npos)
+        << ReadFileBytes(dir / "list.csv");
     struct Step { std::vector<std::string> options; int exit_code; bool from_cache, recognised; };
     const Step steps[] = {
         {{"-N", "-T"}, 1, false, false},

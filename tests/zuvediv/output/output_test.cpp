@@ -10,7 +10,7 @@ namespace zuvediv {
 namespace {
 
 namespace fs = std::filesystem;
-using zuvediv_test::read_file;
+
 
 TEST(CsvCells, DefusedAndQuoted) {
     const std::pair<std::string, std::string> cases[] = {
@@ -42,10 +42,10 @@ TEST(AtomicFile, ReplacesOnlyOnCommit) {
         AtomicFile file;
         ASSERT_EQ(file.open(target), "");
         file.write(commit ? "new list" : "half");
-        EXPECT_EQ(read_file(target), "previous");
+        EXPECT_EQ(ReadFileBytes(target), "previous");
         EXPECT_EQ(commit ? file.commit() : "", "");
     }
-    EXPECT_EQ(read_file(target), "new list");
+    EXPECT_EQ(ReadFileBytes(target), "new list");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
     EXPECT_NE(AtomicFile().open(dir / "no/such.csv"), "");
 }

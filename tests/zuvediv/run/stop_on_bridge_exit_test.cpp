@@ -71,14 +71,14 @@ TEST(StopOnBridgeExit, ToolAndWorkersEndWithTheBridgeAndWriteNothingAfter) {
     EXPECT_TRUE(ended);
     EXPECT_TRUE(workers_gone);
     EXPECT_EQ(file_count(dir.path() / "out"), files_at_stop);
-    EXPECT_EQ(read_file(dir / "out/r.csv"), "previous list");
+    EXPECT_EQ(ReadFileBytes(dir / "out/r.csv"), "previous list");
     EXPECT_LT(files_at_stop, 400u + 1) << "stopped before the end";
 }
 
 TEST(StopOnBridgeExit, StandardInputThatIsNoSocketIsNoLifeline) {
     const ScratchDir dir;
     EXPECT_EQ(run_tool_binary({"-N", "here", fixtures().deeper.string()}, {{"ZUVEDIV_STATUS_FILE", dir / "status"}}).exit_code, 0);
-    EXPECT_NE(read_file(dir / "status").find("exit 0"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(dir / "status").find("exit 0"), std::string::npos);
 }
 
 }  // namespace

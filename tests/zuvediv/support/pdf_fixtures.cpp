@@ -1,7 +1,6 @@
 #include "support/pdf_fixtures.h"
 
 #include <fstream>
-#include <sstream>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -55,16 +54,10 @@ const Fixtures& fixtures() {
     return made;
 }
 
-std::string read_file(const fs::path& path) {
-    std::stringstream s;
-    s << std::ifstream(path, std::ios::binary).rdbuf();
-    return s.str();
-}
-
 std::string bytes_below(const fs::path& folder) {
     std::string bytes;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file()) bytes += read_file(entry.path());
+        if (entry.is_regular_file()) bytes += ReadFileBytes(entry.path());
     return bytes;
 }
 
@@ -79,7 +72,7 @@ ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std
     command += " " + shell_quote(binary);
     for (const std::string& arg : args) command += " " + shell_quote(arg);
     const int status = std::system((command + " </dev/null >" + shell_quote(dir / "out") + " 2>" + shell_quote(dir / "err")).c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), read_file(dir / "out"), read_file(dir / "err")};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), ReadFileBytes(dir / "out"), ReadFileBytes(dir / "err")};
 }
 
 }  // namespace zuvediv_test

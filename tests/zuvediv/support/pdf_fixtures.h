@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/read_file.h"
+
 namespace zuvediv_test {
 
 namespace fs = std::filesystem;
@@ -43,7 +45,6 @@ struct ToolRun {
 };
 ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {},
                         const std::string& binary = ZUVEDIV_BINARY);
-std::string read_file(const fs::path& path);
 // Every byte of the files below a folder (a cache: its database and journals).
 std::string bytes_below(const fs::path& folder);
 void write_file(const fs::path& path, const std::string& bytes);
