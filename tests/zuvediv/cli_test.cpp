@@ -40,7 +40,7 @@ TEST(Cli, WindowsPathsAndWhereARelativeListNameGoes) {
     const ScratchDir prefix;
     fs::create_directories(prefix.path() / "dosdevices");
     fs::create_symlink("/", prefix.path() / "dosdevices" / "z:");
-    const std::map<std::string, std::string> wine = {{"WINEPREFIX", prefix.path().string()}};
+    const Env wine = {{"WINEPREFIX", prefix.path().string()}};
     const std::string docs = windows_path(fixtures().docs.string());
     const ToolRun run = run_tool_binary({"-s", "-O", windows_path(prefix / "out"), "-o", "r.csv", "here", docs}, wine);
     EXPECT_EQ(run.exit_code, 0) << run.err;

@@ -13,13 +13,11 @@ namespace zuvediv_test {
 namespace {
 
 // PNG, JPEG or TIFF as 32-bit RGB, through the recogniser's image library; null if unreadable.
-struct PixFree {
-    void operator()(PIX* pix) const { pixDestroy(&pix); }
-};
-using Image = std::unique_ptr<PIX, PixFree>;
+using Image = std::unique_ptr<PIX, void (*)(PIX*)>;
 Image read_image(const std::string& path) {
-    const Image read(pixRead(path.c_str()));
-    return Image(read ? pixConvertTo32(read.get()) : nullptr);
+    const auto destroy = [](PIX* pix) { pixDestroy(&pix); };
+    const Image read(pixRead(path.c_str()), destroy);
+    return Image(read ? pixConvertTo32(read.get()) : nullptr, destroy);
 }
 std::pair<int, int> size_of(const Image& image) { return {pixGetWidth(image.get()), pixGetHeight(image.get())}; }
 uint32_t colour_at(const Image& image, int x, int y) {

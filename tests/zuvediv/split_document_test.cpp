@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "documents/page_parts.h"
 #include "pdf_writer.h"
@@ -11,8 +12,6 @@
 
 namespace zuvediv_test {
 namespace {
-
-using Env = std::map<std::string, std::string>;
 
 using zuvediv::kPartPages;
 constexpr int kPages = 100;
@@ -62,15 +61,10 @@ Listed search(const ScratchDir& dir, const std::string& name, std::vector<std::s
     return listed;
 }
 
-std::vector<int> pages_listed(std::string csv) {
+std::vector<int> pages_listed(const std::string& csv) {
     std::vector<int> pages;
-    csv.erase(0, 3);  // byte-order mark
-    for (size_t at = 0; at < csv.size();) {
-        pages.push_back(std::stoi(csv.substr(at)));
-        const size_t end = csv.find("\r\n", at);
-        if (end == std::string::npos) break;
-        at = end + 2;
-    }
+    std::istringstream lines(csv.substr(std::min<size_t>(3, csv.size())));  // after the byte-order mark
+    for (std::string line; std::getline(lines, line);) pages.push_back(std::stoi(line));
     return pages;
 }
 

@@ -13,8 +13,6 @@
 namespace zuvediv_test {
 namespace {
 
-using Env = std::map<std::string, std::string>;
-
 const char* const kFromCache = "キャッシュから読んだファイル: ";
 const char* const kWithoutCache = "キャッシュなしで実行します";
 

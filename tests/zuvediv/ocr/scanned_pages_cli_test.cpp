@@ -9,8 +9,6 @@
 namespace zuvediv_test {
 namespace {
 
-using Env = std::map<std::string, std::string>;
-
 const char* const kRecognisedOne = "文字認識 (OCR) で読んだページ: 1 (OCR は文字を読み落とすことがあります)";
 const char* const kFromCache = "キャッシュから読んだファイル: 1 件";
 

@@ -63,7 +63,7 @@ std::string bytes_below(const fs::path& folder) {
 
 void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env,
+ToolRun run_tool_binary(const std::vector<std::string>& args, const Env& env,
                         const std::string& binary) {
     const ScratchDir dir;
     // Each run starts from an empty cache of its own unless a test names one.

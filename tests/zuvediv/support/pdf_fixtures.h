@@ -43,7 +43,9 @@ struct ToolRun {
     int exit_code = -1;
     std::string out, err;
 };
-ToolRun run_tool_binary(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {},
+// Environment variables by name.
+using Env = std::map<std::string, std::string>;
+ToolRun run_tool_binary(const std::vector<std::string>& args, const Env& env = {},
                         const std::string& binary = ZUVEDIV_BINARY);
 // Every byte of the files below a folder (a cache: its database and journals).
 std::string bytes_below(const fs::path& folder);
