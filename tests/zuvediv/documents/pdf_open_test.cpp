@@ -16,14 +16,15 @@ TEST(PdfOpen, WhatPopplerReadsIsSearchedAndTheRestSaysWhy) {
     const std::string pdf = ReadFileBytes(fixtures().deeper);
     const std::string garbage = "%PDF-1.7\n1 0 obj\n<< /Type /Catalog\nstream\n\x01\x02";
     const std::pair<std::string, std::string> files[] = {
-        {"at_limit.pdf", std::string(1024 - 5, ' ') + pdf},  // "%PDF-" ends at byte 1024
+        {"at_limit.pdf", std::string(1024 - 4, ' ') + pdf},  // "%PDF" ends at byte 1024
         {"first_line_damaged.pdf", "%XYZ-1" + pdf.substr(6)},
-        {"late_header.pdf", std::string(1024 - 3, ' ') + garbage},  // "%PDF" runs past byte 1024
+        {"damaged_at_limit.pdf", std::string(1024 - 4, ' ') + garbage},  // "%PDF" ends at byte 1024
+        {"late_header.pdf", std::string(1024 - 3, ' ') + garbage},       // "%PDF" runs past byte 1024
     };
     for (const auto& [name, bytes] : files) zuvediv_test::write_file(dir / name, bytes);
     const std::pair<std::string, std::string> cases[] = {
         {dir / "at_limit.pdf", ""}, {dir / "first_line_damaged.pdf", ""},
-        {dir / "late_header.pdf", "PDF ファイルではありません"},
+        {dir / "damaged_at_limit.pdf", "PDF が壊れていて開けません"}, {dir / "late_header.pdf", "PDF ファイルではありません"},
         {(fixtures().docs / "fake.PDF").string(), "PDF ファイルではありません"},
         {(fixtures().docs / "broken.pdf").string(), "PDF が壊れていて開けません"},
         {dir / "missing.pdf", "ファイルを読めません"}, {fixtures().secret.string(), "パスワードが必要です (-p で指定してください)"},
