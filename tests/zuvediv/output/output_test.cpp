@@ -11,7 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-
 TEST(CsvCells, DefusedAndQuoted) {
     const std::pair<std::string, std::string> cases[] = {
         {"請求書", "請求書"}, {"", ""}, {"a,b", "\"a,b\""}, {"say \"hi\"", "\"say \"\"hi\"\"\""}, {"a\nb", "\"a\nb\""},
