@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "cache/private_cache_place.h"
+
 namespace zuvediv {
 namespace {
 
@@ -79,8 +81,8 @@ std::string default_cache_file() {
 }
 
 std::unique_ptr<SqliteDb> open_cache_database(const std::string& file) {
-    std::error_code ec;
-    fs::create_directories(fs::u8path(file).parent_path(), ec);
+    const std::string refusal = make_cache_place_private(file);
+    if (!refusal.empty()) throw SqliteError(refusal);
     auto db = std::make_unique<SqliteDb>(file);
     // Two searches that make the database at once: turning on WAL takes a
     // lock that does not wait for the other, so try again for a while.

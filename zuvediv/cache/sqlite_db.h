@@ -20,7 +20,7 @@ public:
 
 class SqliteDb {
 public:
-    explicit SqliteDb(const std::string& path);  // opens or creates
+    explicit SqliteDb(const std::string& path);  // opens or creates, never through a link
     ~SqliteDb();
     SqliteDb(const SqliteDb&) = delete;
     SqliteDb& operator=(const SqliteDb&) = delete;
