@@ -3,9 +3,8 @@
 #include <filesystem>
 #include <thread>
 
-#include "cache/page_text_sender.h"
 #include "cache/search_cache.h"
-#include "documents/poppler_warmup.h"
+#include "run/worker_orders.h"
 #include "workers/isolated_runner.h"
 #include "workers/memory_limit.h"
 
@@ -14,13 +13,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<ImageRequest> image_request(const Options& o) {
-    if (!o.make_images) return std::nullopt;
-    ImageRequest request;
-    request.format = o.format;
-    request.dpi = o.dpi;
-    request.style = FrameStyle{o.colour, o.opacity_tenths, o.line_width};
-    return request;
+WorkerSetup worker_setup(const Options& o, const SplitPlan& split) {
+    WorkerSetup setup;
+    setup.phrase = o.phrase;
+    setup.exact_case = o.exact_case;
+    setup.no_normalise = o.no_normalise;
+    setup.password = o.password;
+    setup.recognise_scans = !o.text_layer_only;
+    if (o.make_images) {
+        ImageRequest request;
+        request.format = o.format;
+        request.dpi = o.dpi;
+        request.style = FrameStyle{o.colour, o.opacity_tenths, o.line_width};
+        setup.images = request;
+    }
+    setup.split = split;
+    return setup;
 }
 
 RunnerLimits runner_limits(const Options& o) {
@@ -43,42 +51,33 @@ void search_documents(const Options& o, const RunPaths& paths, const SearchTerms
         if (std::optional<DocumentResult> stored = cache.take_result(index)) reporter.accept(index, std::move(*stored));
     }
     const std::vector<size_t>& to_read = cache.to_read();
-    silence_poppler_messages();
-    if (!to_read.empty()) warm_up_poppler(o.make_images);
-    const std::optional<ImageRequest> image_base = image_request(o);
     const RunnerLimits limits = runner_limits(o);
-    KeptPdf kept;  // each worker has its own copy
-    auto work = [&](const WorkUnit& part) {
+    WorkerJob job;
+    job.setup = encode_setup(worker_setup(o, limits.split));
+    job.order_for = [&](const WorkUnit& part) {
         const size_t index = to_read[part.document];
         const PdfFile& file = files[index];
-        std::optional<ImageRequest> images = image_base;
-        if (images) {
-            images->folder = (fs::u8path(paths.image_folder) / fs::u8path(file.relative_folder)).u8string();
-            images->stem = file.stem;
+        WorkOrder order;
+        order.part = part;
+        order.pdf_path = file.path;
+        if (const std::vector<int>* pages = cache.only_pages(index)) order.only_pages = *pages;
+        order.keep_text = cache.keeps_text(index);
+        if (o.make_images) {
+            order.image_folder = (fs::u8path(paths.image_folder) / fs::u8path(file.relative_folder)).u8string();
+            order.image_stem = file.stem;
         }
-        PageTextSender sender = cache.keeps_text(index) ? PageTextSender(send_to_coordinator) : PageTextSender();
-        SearchRequest request{&terms.folder, &terms.matcher, o.password, images ? &*images : nullptr};
-        request.only_pages = cache.only_pages(index);
-        request.part = part;
-        request.split = limits.split;
-        request.kept = &kept;
-        request.recognise_scans = !o.text_layer_only;
-        if (sender.active())
-            request.keep_page_text = [&](int page, const std::u32string& chars, PageSource source) { sender.add(page, chars, source); };
-        request.progress = tell_progress;
-        DocumentResult result = search_document(file.path, request);
-        sender.finish();
-        return result;
+        return encode_order(order);
     };
-    const auto done = [&](size_t job, DocumentResult result) {
-        cache.read_done(to_read[job], result);
-        reporter.accept(to_read[job], std::move(result));
+    job.factory = document_worker;
+    const auto done = [&](size_t reading, DocumentResult result) {
+        cache.read_done(to_read[reading], result);
+        reporter.accept(to_read[reading], std::move(result));
     };
     RunnerEvents events;
-    events.progress = [&](size_t job, const PageProgress& page) { reporter.page_recognised(to_read[job], page.page); };
-    events.message = [&](size_t job, std::string_view batch) { cache.keep_text(to_read[job], batch); };
+    events.progress = [&](size_t reading, const PageProgress& page) { reporter.page_recognised(to_read[reading], page.page); };
+    events.message = [&](size_t reading, std::string_view batch) { cache.keep_text(to_read[reading], batch); };
     events.idle = [&] { cache.store_kept_text(); };
-    run_isolated(to_read.size(), limits, work, done, events);
+    run_isolated(to_read.size(), limits, job, done, events);
     std::error_code ec;
     cache.close(fs::is_directory(fs::u8path(paths.input), ec) ? paths.input : "");
     reporter.finish();

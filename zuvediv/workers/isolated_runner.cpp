@@ -1,181 +1,37 @@
 #include "workers/isolated_runner.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
-#include <cstdint>
-#include <cstdio>
-#include <exception>
-#include <new>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "common/little_endian.h"
-#include "workers/allocator_tuning.h"
 #include "workers/memory_limit.h"
 #include "workers/part_queue.h"
 #include "workers/result_wire.h"
+#include "workers/wire_codec.h"
+#include "workers/worker_process.h"
 
 namespace zuvediv {
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Pages of the text layer go by in a millisecond, and the recogniser tells
-// each word; passing on each would cost more than it says.
-constexpr auto kProgressInterval = std::chrono::milliseconds(200);
-
-// In a worker process: where its frames to the coordinator go, and when the
-// last progress frame went.
-int coordinator_fd = -1;
-Clock::time_point last_progress;
-
 // A worker process lives for many documents: starting one per document
 // cost a fifth of the search time in page faults and exits.
 struct Worker {
-    pid_t pid = -1;
-    int command_fd = -1;  // parent writes the parts to read
-    int result_fd = -1;   // worker writes length-prefixed results
+    std::unique_ptr<WorkerProcess> process;
     bool busy = false;
     WorkUnit unit;
     std::string received;
 };
 
-DocumentResult skipped(std::string reason) {
-    DocumentResult result;
-    result.status = DocumentStatus::skipped;
-    result.reason = std::move(reason);
-    return result;
-}
-
-DocumentResult guarded_work(const DocumentWork& work, const WorkUnit& unit) {
-    try {
-        return work(unit);
-    } catch (const std::bad_alloc&) {
-        return skipped(kOutOfMemory);
-    } catch (const std::exception& e) {
-        return skipped(std::string("内部エラー: ") + e.what());
-    } catch (...) {
-        return skipped("内部エラー");
-    }
-}
-
-bool write_all(int fd, const std::string& bytes) {
-    size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + sent, bytes.size() - sent);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        sent += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-bool read_exact(int fd, char* buffer, size_t size) {
-    size_t got = 0;
-    while (got < size) {
-        const ssize_t n = ::read(fd, buffer + got, size - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        got += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-constexpr size_t kCommandBytes = 12;
-
-std::string command_for(const WorkUnit& unit) {
-    std::string command;
-    AppendLittleEndian32(command, static_cast<uint32_t>(unit.document));
-    AppendLittleEndian32(command, static_cast<uint32_t>(unit.first_page));
-    AppendLittleEndian32(command, static_cast<uint32_t>(unit.end_page));
-    return command;
-}
-
-WorkUnit unit_of(const char* command) {
-    return WorkUnit{ReadLittleEndian(command, 4), static_cast<int>(ReadLittleEndian(command + 4, 4)),
-                    static_cast<int>(ReadLittleEndian(command + 8, 4))};
-}
-
-[[noreturn]] void worker_loop(int command_fd, int result_fd, const DocumentWork& work) {
-    coordinator_fd = result_fd;
-    char command[kCommandBytes];
-    while (read_exact(command_fd, command, sizeof command)) {
-        if (!write_all(result_fd, framed_result(guarded_work(work, unit_of(command))))) break;
-    }
-    // Skip destructors and atexit handlers of the copied parent state.
-    _exit(0);
-}
-
-void close_fd(int& fd) {
-    if (fd >= 0) ::close(fd);
-    fd = -1;
-}
-
-bool spawn(Worker& worker, std::vector<Worker>& all, const DocumentWork& work, size_t memory_cap) {
-    int command[2], result[2];
-    if (::pipe(command) != 0) return false;
-    if (::pipe(result) != 0) {
-        ::close(command[0]);
-        ::close(command[1]);
-        return false;
-    }
-    std::fflush(nullptr);  // or buffered console text would be written twice
-    const pid_t pid = ::fork();
-    if (pid < 0) {
-        for (int fd : {command[0], command[1], result[0], result[1]}) ::close(fd);
-        return false;
-    }
-    if (pid == 0) {
-        // Other workers' pipes would hide their ends of file from the parent.
-        for (Worker& other : all) {
-            close_fd(other.command_fd);
-            close_fd(other.result_fd);
-        }
-        ::close(command[1]);
-        ::close(result[0]);
-        keep_freed_memory();
-        limit_worker_memory(memory_cap, result[1]);
-        worker_loop(command[0], result[1], work);
-    }
-    ::close(command[0]);
-    ::close(result[1]);
-    worker.pid = pid;
-    worker.command_fd = command[1];
-    worker.result_fd = result[0];
+void retire(Worker& worker, bool force) {
+    if (force && worker.process) worker.process->kill();
+    worker.process.reset();
     worker.busy = false;
     worker.received.clear();
-    return true;
-}
-
-void retire(Worker& worker, bool force) {
-    if (worker.pid < 0) return;
-    if (force) ::kill(worker.pid, SIGKILL);
-    close_fd(worker.command_fd);
-    close_fd(worker.result_fd);
-    while (::waitpid(worker.pid, nullptr, 0) < 0 && errno == EINTR) {
-    }
-    worker.pid = -1;
-    worker.busy = false;
-}
-
-// Appends what the worker sent. Returns false when the worker is gone.
-bool receive(Worker& worker) {
-    char buffer[65536];
-    ssize_t n;
-    do {
-        n = ::read(worker.result_fd, buffer, sizeof buffer);
-    } while (n < 0 && errno == EINTR);
-    if (n <= 0) return false;
-    worker.received.append(buffer, static_cast<size_t>(n));
-    return true;
 }
 
 // The next whole frame the worker sent, if there is one.
@@ -198,9 +54,9 @@ const char* const kNoWorker = "作業用のプロセスを起動できません"
 
 class WorkerPool {
 public:
-    WorkerPool(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
+    WorkerPool(size_t count, const RunnerLimits& limits, const WorkerJob& job, const DocumentDone& done,
                const RunnerEvents& events)
-        : limits_(limits), work_(work), done_(done), events_(events), queue_(count, limits.time_limit, limits.split),
+        : limits_(limits), job_(job), done_(done), events_(events), queue_(count, limits.time_limit, limits.split),
           workers_(static_cast<size_t>(std::max(1, limits.workers))) {}
     ~WorkerPool() {
         for (Worker& w : workers_) retire(w, false);
@@ -221,35 +77,34 @@ private:
             const std::optional<WorkUnit> unit = queue_.next(Clock::now());
             if (!unit) return;
             // Never read a document here: the coordinator has no limits.
-            if (w.pid < 0 && !spawn(w, workers_, work_, limits_.memory_cap)) {
-                deliver(*unit, skipped(kNoWorker));
+            if (!w.process && !start(w)) {
+                deliver(*unit, failed_document(kNoWorker));
                 continue;
             }
             w.unit = *unit;
             w.busy = true;
-            if (!write_all(w.command_fd, command_for(*unit))) give_up(w, kWorkerDied);
+            if (!w.process->send(framed(job_.order_for(*unit)))) give_up(w, kWorkerDied);
         }
     }
 
     // Waits for a result or the first deadline; false when all is done.
     bool wait_for_results() {
         std::vector<Worker*> busy;
-        std::vector<pollfd> fds;
+        std::vector<WorkerProcess*> processes;
         Clock::time_point first_deadline = Clock::time_point::max();
         for (Worker& w : workers_) {
             if (!w.busy) continue;
             busy.push_back(&w);
-            fds.push_back({w.result_fd, POLLIN, 0});
+            processes.push_back(w.process.get());
             first_deadline = std::min(first_deadline, queue_.deadline(w.unit));
         }
         if (busy.empty()) return queue_.has_ready();
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(first_deadline - Clock::now()).count() + 1;
-        const int ready = ::poll(fds.data(), fds.size(), static_cast<int>(std::clamp<long long>(wait, 0, 60000)));
-        if (ready < 0 && errno != EINTR) return false;
+        const std::vector<bool> ready = wait_for_output(processes, std::chrono::milliseconds(std::clamp<long long>(wait, 0, 60000)));
         for (size_t i = 0; i < busy.size(); ++i) {
             Worker& w = *busy[i];
             if (!w.busy) continue;  // stopped when its document failed
-            if (ready > 0 && (fds[i].revents & (POLLIN | POLLHUP | POLLERR))) take_frames(w);
+            if (ready[i]) take_frames(w);
             // poppler cannot be interrupted any other way
             if (w.busy && Clock::now() >= queue_.deadline(w.unit)) give_up(w, timeout_reason(limits_));
         }
@@ -257,7 +112,7 @@ private:
     }
 
     void take_frames(Worker& w) {
-        if (!receive(w)) return give_up(w, kWorkerDied);
+        if (!w.process->receive(w.received)) return give_up(w, kWorkerDied);
         while (w.busy) {
             const std::optional<std::string> frame = take_frame(w);
             if (!frame) return;
@@ -271,7 +126,7 @@ private:
                 continue;
             }
             std::optional<DocumentResult> decoded = decode_result(*frame);
-            DocumentResult result = decoded ? std::move(*decoded) : skipped("内部エラー (結果が壊れています)");
+            DocumentResult result = decoded ? std::move(*decoded) : failed_document("内部エラー (結果が壊れています)");
             w.busy = false;
             const WorkUnit unit = w.unit;
             if (result.reason == kOutOfMemory) retire(w, true);  // its heap is the document's
@@ -282,7 +137,18 @@ private:
     void give_up(Worker& w, const std::string& reason) {
         const WorkUnit unit = w.unit;
         retire(w, true);
-        deliver(unit, skipped(reason));
+        deliver(unit, failed_document(reason));
+    }
+
+    bool start(Worker& w) {
+        WorkerStart how;
+        how.memory_cap = limits_.memory_cap;
+        how.factory = &job_.factory;
+        w.process = WorkerProcess::start(how);
+        w.received.clear();
+        if (w.process && w.process->send(framed(job_.setup))) return true;
+        w.process.reset();
+        return false;
     }
 
     void deliver(const WorkUnit& unit, DocumentResult result) {
@@ -296,7 +162,7 @@ private:
     }
 
     const RunnerLimits& limits_;
-    const DocumentWork& work_;
+    const WorkerJob& job_;
     const DocumentDone& done_;
     const RunnerEvents& events_;
     PartQueue queue_;
@@ -305,26 +171,9 @@ private:
 
 }  // namespace
 
-void tell_progress(const PageProgress& progress) {
-    if (coordinator_fd < 0) return;
-    const Clock::time_point now = Clock::now();
-    if (!progress.recognised && now - last_progress < kProgressInterval) return;
-    last_progress = now;
-    write_all(coordinator_fd, framed_progress(progress));
-}
-
-void send_to_coordinator(const std::string& payload) {
-    if (coordinator_fd >= 0) write_all(coordinator_fd, framed_message(payload));
-}
-
-void run_isolated(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
+void run_isolated(size_t count, const RunnerLimits& limits, const WorkerJob& job, const DocumentDone& done,
                   const RunnerEvents& events) {
-    // A worker that died makes writes to its pipe fail instead of killing us.
-    struct sigaction ignore {}, previous {};
-    ignore.sa_handler = SIG_IGN;
-    ::sigaction(SIGPIPE, &ignore, &previous);
-    WorkerPool(count, limits, work, done, events).run();
-    ::sigaction(SIGPIPE, &previous, nullptr);
+    WorkerPool(count, limits, job, done, events).run();
 }
 
 }  // namespace zuvediv

@@ -6,6 +6,9 @@
 // progress is never cut off. A big document is read in parts by several
 // workers (see part_queue.h). Results arrive in completion order; the
 // caller restores file order.
+//
+// A worker shares no memory with the coordinator: everything it needs is
+// sent to it, the setup once and an order for each part it reads.
 #include <chrono>
 #include <cstddef>
 #include <functional>
@@ -14,7 +17,7 @@
 
 #include "documents/document_search.h"
 #include "documents/page_parts.h"
-#include "workers/result_wire.h"
+#include "workers/worker_loop.h"
 
 namespace zuvediv {
 
@@ -25,8 +28,12 @@ struct RunnerLimits {
     SplitPlan split{};      // none: one worker per document
 };
 
-// Reads a part of a document in a worker, as the plan splits it.
-using DocumentWork = std::function<DocumentResult(const WorkUnit& part)>;
+struct WorkerJob {
+    std::string setup;                                      // sent to each worker as it starts
+    std::function<std::string(const WorkUnit& part)> order_for;  // what a worker is sent to read a part
+    WorkerFactory factory;  // a forked worker's work; a started one makes the same from its own program
+};
+
 // Each document's whole result, once.
 using DocumentDone = std::function<void(size_t index, DocumentResult result)>;
 using ProgressSeen = std::function<void(size_t index, const PageProgress& progress)>;
@@ -38,13 +45,7 @@ struct RunnerEvents {
     std::function<void()> idle;  // each time the workers have their parts: the coordinator's own work
 };
 
-void run_isolated(size_t count, const RunnerLimits& limits, const DocumentWork& work, const DocumentDone& done,
+void run_isolated(size_t count, const RunnerLimits& limits, const WorkerJob& job, const DocumentDone& done,
                   const RunnerEvents& events = {});
-
-// For work in a worker, as it goes: restarts the document's time limit and,
-// for recognised pages, reaches ProgressSeen. Does nothing elsewhere.
-void tell_progress(const PageProgress& progress);
-// For work in a worker: reaches MessageSeen before the part's result does.
-void send_to_coordinator(const std::string& payload);
 
 }  // namespace zuvediv

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "common/little_endian.h"
+#include "workers/wire_codec.h"
 
 namespace zuvediv {
 namespace {
@@ -11,35 +12,8 @@ constexpr uint32_t kMagic = 0x5A56444Eu;
 constexpr uint32_t kProgressMagic = 0x5A565047u;
 constexpr uint32_t kMessageMagic = 0x5A564D53u;
 
-void put(std::string& out, uint32_t v) { AppendLittleEndian32(out, v); }
-
-void put(std::string& out, const std::string& s) {
-    put(out, static_cast<uint32_t>(s.size()));
-    out += s;
-}
-
-class Reader {
-public:
-    explicit Reader(const std::string& bytes) : bytes_(bytes) {}
-    bool get(uint32_t& v) {
-        if (bytes_.size() - pos_ < 4) return false;
-        v = ReadLittleEndian(bytes_.data() + pos_, 4);
-        pos_ += 4;
-        return true;
-    }
-    bool get(std::string& s) {
-        uint32_t n = 0;
-        if (!get(n) || bytes_.size() - pos_ < n) return false;
-        s.assign(bytes_, pos_, n);
-        pos_ += n;
-        return true;
-    }
-    bool at_end() const { return pos_ == bytes_.size(); }
-
-private:
-    const std::string& bytes_;
-    size_t pos_ = 0;
-};
+void put(std::string& out, uint32_t v) { put_u32(out, v); }
+void put(std::string& out, const std::string& s) { put_string(out, s); }
 
 }  // namespace
 
@@ -69,7 +43,7 @@ std::string framed_result(const DocumentResult& result) {
 }
 
 std::optional<DocumentResult> decode_result(const std::string& bytes) {
-    Reader in(bytes);
+    WireReader in(bytes);
     DocumentResult result;
     uint32_t magic = 0, status = 0, pages = 0, recognised = 0, rest_from = 0, count = 0;
     if (!in.get(magic) || magic != kMagic || !in.get(status) || !in.get(result.reason) || !in.get(pages) ||
@@ -107,7 +81,7 @@ std::string framed_progress(const PageProgress& progress) {
 }
 
 std::optional<PageProgress> decode_progress(const std::string& bytes) {
-    Reader in(bytes);
+    WireReader in(bytes);
     uint32_t magic = 0, page = 0, recognised = 0;
     if (!in.get(magic) || magic != kProgressMagic || !in.get(page) || !in.get(recognised) || !in.at_end()) return std::nullopt;
     return PageProgress{static_cast<int>(page), recognised == 1};

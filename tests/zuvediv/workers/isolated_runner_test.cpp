@@ -16,6 +16,7 @@
 #include "workers/isolated_runner.h"
 #include "workers/memory_limit.h"
 #include "workers/result_wire.h"
+#include "workers/wire_codec.h"
 
 // A failed allocation returns null, as without the sanitizer, instead of
 // ending the test process.
@@ -61,6 +62,29 @@ void allocate_or_abort(size_t bytes) {
     std::free(block);
 }
 
+// A job whose orders are the parts themselves, read by `read` in the worker.
+WorkerJob job_of(std::function<DocumentResult(const WorkUnit&)> read) {
+    WorkerJob job;
+    job.order_for = [](const WorkUnit& part) {
+        std::string order;
+        for (uint32_t field : {static_cast<uint32_t>(part.document), static_cast<uint32_t>(part.first_page),
+                               static_cast<uint32_t>(part.end_page)})
+            put_u32(order, field);
+        return order;
+    };
+    job.factory = [read](const std::string&) -> DocumentWork {
+        return [read](const std::string& order) {
+            WireReader in(order);
+            uint32_t document = 0;
+            WorkUnit part;
+            EXPECT_TRUE(in.get(document) && in.get(part.first_page) && in.get(part.end_page));
+            part.document = document;
+            return read(part);
+        };
+    };
+    return job;
+}
+
 const std::string kTimedOut = "時間切れ (1 秒のあいだ読み進みませんでした)";
 const std::string kCrashed = "読み取り中に異常終了しました (PDF が壊れている可能性があります)";
 std::string skipped_as(const std::string& reason) { return encode_result({DocumentStatus::skipped, reason, 0, {}, {}}); }
@@ -81,7 +105,7 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
     };
     run_isolated(
         results.size(), limits,
-        [](const WorkUnit& part) {
+        job_of([](const WorkUnit& part) {
             const size_t index = part.document;
             send_to_coordinator("m" + std::to_string(index));
             if (index == 0) std::this_thread::sleep_for(std::chrono::milliseconds(500));
@@ -99,7 +123,7 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
             }
             if (index == 12) std::this_thread::sleep_for(std::chrono::seconds(30));
             return sample(index);
-        },
+        }),
         [&](size_t index, DocumentResult r) {
             ASSERT_FALSE(results.at(index)) << "reported twice";
             EXPECT_EQ(messages[index], "m" + std::to_string(index)) << "sent before the result";
@@ -151,7 +175,7 @@ TEST(IsolatedRunner, SplitDocumentsMergeInPageOrderAndFailAlone) {
     std::vector<std::optional<DocumentResult>> results(docs.size());
     const auto started = std::chrono::steady_clock::now();
     run_isolated(
-        docs.size(), limits, [&](const WorkUnit& part) { return read_fake(docs.at(part.document), part, limits.split); },
+        docs.size(), limits, job_of([&](const WorkUnit& part) { return read_fake(docs.at(part.document), part, limits.split); }),
         [&](size_t index, DocumentResult r) {
             ASSERT_FALSE(results.at(index)) << "reported twice";
             results[index] = std::move(r);
