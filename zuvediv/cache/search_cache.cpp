@@ -92,8 +92,7 @@ void SearchCache::match_stored(PageCache& cache, const TextFolder& folder, const
                 if (!recognise_scans) return true;  // its text layer holds nothing
                 ++result.recognised_pages;
             }
-            for (const MatchSpan& range : find_hit_ranges(chars, folder, matcher))
-                result.hits.push_back({page + 1, hit_context(chars, range.begin, range.end)});
+            add_listed_hits(result.hits, page, chars, find_hit_ranges(chars, folder, matcher));
             return true;
         });
         if (!whole) continue;  // read afresh, and stored anew

@@ -23,7 +23,7 @@ RgbImage render(const poppler::page& page, int dpi) {
     return image;
 }
 
-std::string save_page_image(const poppler::page& page, int page_number, const std::vector<PageHit>& hits,
+std::string save_page_image(const poppler::page& page, int page_number, const std::vector<Box>& hit_boxes,
                             const ImageRequest& request) {
     RgbImage image = render(page, request.dpi);
     if (image.width == 0) return "ページ " + std::to_string(page_number) + " を画像にできません";
@@ -31,9 +31,7 @@ std::string save_page_image(const poppler::page& page, int page_number, const st
     // same frame the renderer draws in: only the scale differs.
     const double scale = request.dpi / 72.0;
     std::vector<Box> boxes;
-    for (const PageHit& hit : hits) {
-        for (const Box& b : hit.boxes) boxes.push_back({b.x0 * scale, b.y0 * scale, b.x1 * scale, b.y1 * scale});
-    }
+    for (const Box& b : hit_boxes) boxes.push_back({b.x0 * scale, b.y0 * scale, b.x1 * scale, b.y1 * scale});
     draw_frames(image, boxes, request.style);
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::u8path(request.folder), ec);
@@ -77,11 +75,11 @@ DocumentResult search_document(const std::string& pdf_path, const SearchRequest&
         if (reading.source == PageSource::recognised) ++result.recognised_pages;
         if (keep_text) request.keep_page_text(index, reading.text.chars, reading.source);
         if (request.progress) request.progress({index, reading.source == PageSource::recognised});
-        const std::vector<PageHit> hits = find_page_hits(reading.text, *request.folder, *request.matcher);
+        const std::vector<MatchSpan> hits = find_hit_ranges(reading.text.chars, *request.folder, *request.matcher);
         if (hits.empty()) continue;
-        for (const PageHit& hit : hits) result.hits.push_back({index + 1, hit.context});
+        add_listed_hits(result.hits, index, reading.text.chars, hits);
         if (request.images) {
-            std::string error = save_page_image(*page, index + 1, hits, *request.images);
+            std::string error = save_page_image(*page, index + 1, hit_frame_boxes(reading.text, hits), *request.images);
             if (!error.empty()) result.image_errors.push_back(std::move(error));
         }
     }

@@ -10,15 +10,11 @@
 #include "output/hit_frames.h"
 #include "ocr/page_reader.h"
 #include "output/image_files.h"
+#include "text/page_hits.h"
 #include "text/phrase_matcher.h"
 #include "text/text_folding.h"
 
 namespace zuvediv {
-
-struct DocumentHit {
-    int page = 0;  // from 1
-    std::string context;
-};
 
 enum class DocumentStatus { searched, skipped };
 

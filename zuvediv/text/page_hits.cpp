@@ -21,6 +21,10 @@ std::u32string from_utf8(const std::string& text) {
     return out;
 }
 
+namespace {
+
+// Source characters [begin, end) plus context, line breaks and control
+// characters turned into blanks.
 std::string hit_context(const std::u32string& chars, size_t begin, size_t end) {
     const size_t from = begin > kContextChars ? begin - kContextChars : 0;
     const size_t to = std::min(chars.size(), end + kContextChars);
@@ -55,6 +59,8 @@ std::vector<Box> hit_boxes(const PageText& page, size_t begin, size_t end) {
     return boxes;
 }
 
+}  // namespace
+
 std::vector<MatchSpan> find_hit_ranges(const std::u32string& chars, const TextFolder& folder,
                                        const PhraseMatcher& matcher) {
     std::vector<MatchSpan> ranges;
@@ -65,12 +71,18 @@ std::vector<MatchSpan> find_hit_ranges(const std::u32string& chars, const TextFo
     return ranges;
 }
 
-std::vector<PageHit> find_page_hits(const PageText& page, const TextFolder& folder,
-                                    const PhraseMatcher& matcher) {
-    std::vector<PageHit> hits;
-    for (const MatchSpan& range : find_hit_ranges(page.chars, folder, matcher))
-        hits.push_back({hit_context(page.chars, range.begin, range.end), hit_boxes(page, range.begin, range.end)});
-    return hits;
+void add_listed_hits(std::vector<DocumentHit>& list, int page_index, const std::u32string& chars,
+                     const std::vector<MatchSpan>& ranges) {
+    for (const MatchSpan& range : ranges) list.push_back({page_index + 1, hit_context(chars, range.begin, range.end)});
+}
+
+std::vector<Box> hit_frame_boxes(const PageText& page, const std::vector<MatchSpan>& ranges) {
+    std::vector<Box> boxes;
+    for (const MatchSpan& range : ranges) {
+        const std::vector<Box> lines = hit_boxes(page, range.begin, range.end);
+        boxes.insert(boxes.end(), lines.begin(), lines.end());
+    }
+    return boxes;
 }
 
 }  // namespace zuvediv

@@ -10,9 +10,10 @@
 
 namespace zuvediv {
 
-struct PageHit {
-    std::string context;     // UTF-8, hit with up to kContextChars either side
-    std::vector<Box> boxes;  // one per line covered
+// A hit as the list shows it.
+struct DocumentHit {
+    int page = 0;         // from 1
+    std::string context;  // UTF-8, hit with up to kContextChars either side
 };
 
 constexpr size_t kContextChars = 20;
@@ -20,13 +21,11 @@ constexpr size_t kContextChars = 20;
 // Hits as ranges [begin, end) of the page's characters.
 std::vector<MatchSpan> find_hit_ranges(const std::u32string& chars, const TextFolder& folder,
                                        const PhraseMatcher& matcher);
-std::vector<PageHit> find_page_hits(const PageText& page, const TextFolder& folder,
-                                    const PhraseMatcher& matcher);
-
-// Source characters [begin, end) plus context, line breaks and control
-// characters turned into blanks.
-std::string hit_context(const std::u32string& chars, size_t begin, size_t end);
-std::vector<Box> hit_boxes(const PageText& page, size_t begin, size_t end);
+// The list's hits on a page: one rule for a page read now and a stored one.
+void add_listed_hits(std::vector<DocumentHit>& list, int page_index, const std::u32string& chars,
+                     const std::vector<MatchSpan>& ranges);
+// One box per line each hit covers, for the frames.
+std::vector<Box> hit_frame_boxes(const PageText& page, const std::vector<MatchSpan>& ranges);
 
 std::string to_utf8(const std::u32string& text);
 std::u32string from_utf8(const std::string& text);

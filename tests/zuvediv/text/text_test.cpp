@@ -65,9 +65,12 @@ TEST(PageHits, ContextAndBoxesFromTheSourceCharacters) {
     };
     const TextFolder folder(true, true);
     for (const auto& [page, phrase, expected] : cases) {
-        const auto hits = find_page_hits(page_of(page), folder, PhraseMatcher(folder.fold_plain(phrase)));
-        ASSERT_EQ(hits.size(), 1u) << expected;
-        EXPECT_EQ(hits[0].context + shown(hits[0].boxes), expected);
+        const PageText text = page_of(page);
+        const std::vector<MatchSpan> ranges = find_hit_ranges(text.chars, folder, PhraseMatcher(folder.fold_plain(phrase)));
+        std::vector<DocumentHit> listed;
+        add_listed_hits(listed, 0, text.chars, ranges);
+        ASSERT_EQ(listed.size(), 1u) << expected;
+        EXPECT_EQ(listed[0].context + shown(hit_frame_boxes(text, ranges)), expected);
     }
 }
 
