@@ -168,7 +168,7 @@ std::vector<bool> wait_for_output(const std::vector<WorkerProcess*>& workers, st
     board_changed.wait_for(lock, wait, [&] {
         bool any = false;
         for (size_t i = 0; i < workers.size(); ++i) {
-            const Impl& worker = workers[i]->impl();
+            const WorkerProcess::Impl& worker = workers[i]->impl();
             ready[i] = !worker.pending.empty() || worker.gone;
             any = any || ready[i];
         }
