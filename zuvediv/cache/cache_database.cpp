@@ -1,9 +1,8 @@
 #include "cache/cache_database.h"
 
 #include <chrono>
-#include <cstdlib>
-#include <thread>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "cache/private_cache_place.h"
@@ -66,19 +65,6 @@ void remove_damaged(const std::string& file) {
 }
 
 }  // namespace
-
-std::string default_cache_file() {
-    const char* xdg = std::getenv("XDG_CACHE_HOME");
-    fs::path folder;
-    if (xdg && fs::u8path(xdg).is_absolute()) {
-        folder = fs::u8path(xdg);
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || !*home) return "";
-        folder = fs::u8path(home) / ".cache";
-    }
-    return (folder / "zuvediv" / "pages.sqlite3").u8string();
-}
 
 std::unique_ptr<SqliteDb> open_cache_database(const std::string& file) {
     const std::string refusal = make_cache_place_private(file);

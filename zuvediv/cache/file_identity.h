@@ -8,12 +8,12 @@
 namespace zuvediv {
 
 struct FileIdentity {
-    std::string path;  // absolute, symbolic links resolved
+    std::string path;  // absolute, links resolved; on Windows as the volume spells it, with '/'
     int64_t size = 0;
     int64_t mtime_ns = 0;
     int64_t ctime_ns = 0;
-    int64_t inode = 0;
-    int64_t device = 0;
+    int64_t inode = 0;   // Windows: the file index
+    int64_t device = 0;  // Windows: the volume serial number
 
     bool operator==(const FileIdentity& other) const;
 };

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cache/cache_database.h"
+#include "cache/cache_location.h"
 #include "cache/page_cache.h"
 #include "output/console.h"
 #include "text/page_hits.h"
@@ -39,9 +40,9 @@ int64_t cache_cap(int64_t stored_bytes, int64_t free_bytes) {
 
 SearchCache SearchCache::for_run(bool no_cache) {
     if (no_cache) return SearchCache("");
-    std::string file = default_cache_file();
-    if (file.empty()) say_running_without_cache("置き場所の XDG_CACHE_HOME も HOME もありません");
-    return SearchCache(std::move(file));
+    CacheLocation place = default_cache_location();
+    if (place.file.empty()) say_running_without_cache(place.missing);
+    return SearchCache(std::move(place.file));
 }
 
 void SearchCache::give_up(const std::string& reason) {

@@ -1,5 +1,6 @@
 #include "command_line/usage_text.h"
 
+#include "cache/cache_location.h"
 #include "command_line/option_table.h"
 
 namespace zuvediv {
@@ -39,7 +40,7 @@ std::string usage_text() {
     for (const OptionSpec& option : option_table()) text += option_line(option);
     return text +
            "\n文字のないページ (スキャンした紙など) は文字認識 (OCR) で読みます。OCR は文字を読み落とすことがあります。\n"
-           "\n読んだページの文字は $XDG_CACHE_HOME/zuvediv/ (未設定なら ~/.cache/zuvediv/) に保存し、次の検索に使います。\n"
+           "\n読んだページの文字は " + cache_folder_for_users() + " に保存し、次の検索に使います。\n"
            "消すにはこのフォルダを削除します。\n"
            "\n終了コード: 0 見つかった / 1 見つからなかった / 2 エラー\n";
 }

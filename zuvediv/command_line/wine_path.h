@@ -4,6 +4,8 @@
 // $WINEPREFIX/dosdevices (c: -> ../drive_c, z: -> /); follow it.
 #include <string>
 
+#include "command_line/given_path.h"
+
 namespace zuvediv {
 
 struct WineSetup {
@@ -12,11 +14,6 @@ struct WineSetup {
 };
 
 bool looks_like_windows_path(const std::string& path);
-
-struct MappedPath {
-    std::string path;
-    std::string error;  // Japanese, when a drive letter is unknown to Wine
-};
 
 // Linux paths pass unchanged.
 MappedPath to_native_path(const std::string& path, const WineSetup& wine);

@@ -9,6 +9,7 @@
 #include "text/page_hits.h"
 #include "documents/page_render.h"
 #include "documents/pdf_open.h"
+#include "output/output_file.h"
 
 namespace zuvediv {
 namespace {
@@ -33,8 +34,7 @@ std::string save_page_image(const poppler::page& page, int page_number, const st
     std::vector<Box> boxes;
     for (const Box& b : hit_boxes) boxes.push_back({b.x0 * scale, b.y0 * scale, b.x1 * scale, b.y1 * scale});
     draw_frames(image, boxes, request.style);
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::u8path(request.folder), ec);
+    make_folders(request.folder);  // a failure shows when the image is written
     const std::string path = (std::filesystem::u8path(request.folder) /
                               std::filesystem::u8path(image_file_name(request.stem, page_number, request.format)))
                                  .u8string();

@@ -2,13 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <set>
 #include <utility>
 
-#include <dirent.h>
-#include <sys/stat.h>
+#include "documents/folder_listing.h"
 
 namespace zuvediv {
 
@@ -23,15 +20,12 @@ bool has_pdf_extension(const std::string& name) {
     return ext == ".pdf";
 }
 
-using FolderId = std::pair<dev_t, ino_t>;
-
 class Walker {
 public:
     explicit Walker(bool recursive) : recursive_(recursive) {}
 
     FolderWalk walk(const fs::path& root) {
-        struct stat info {};
-        if (::stat(root.c_str(), &info) == 0) seen_.insert({info.st_dev, info.st_ino});
+        if (const std::optional<FolderId> id = folder_id(root)) seen_.insert(*id);
         std::vector<fs::path> pending{root};
         while (!pending.empty()) {
             const fs::path folder = std::move(pending.back());
@@ -43,29 +37,20 @@ public:
 
 private:
     void read_folder(const fs::path& folder, std::vector<fs::path>& pending) {
-        DIR* dir = ::opendir(folder.c_str());
-        if (!dir) {
-            result_.unreadable.push_back({folder, std::strerror(errno)});
+        const FolderListing listing = list_folder(folder, recursive_);
+        if (!listing.opened) {
+            result_.unreadable.push_back({folder, listing.error});
             return;
         }
-        for (;;) {
-            errno = 0;
-            const dirent* entry = ::readdir(dir);
-            if (!entry) break;
-            const std::string name = entry->d_name;
-            // Relative to the open folder: follows links, opens nothing, and
-            // works below paths too long to name.
-            struct stat info {};
-            if (name == "." || name == ".." || ::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0) continue;
-            const fs::path path = folder / name;
-            if (S_ISREG(info.st_mode) && has_pdf_extension(name)) {
+        for (const FolderEntry& entry : listing.entries) {
+            const fs::path path = folder / fs::u8path(entry.name);
+            if (entry.kind == EntryKind::file && has_pdf_extension(entry.name)) {
                 result_.files.push_back(path);  // named by its reader if too long to open
-            } else if (S_ISDIR(info.st_mode) && recursive_ && seen_.insert({info.st_dev, info.st_ino}).second) {
+            } else if (entry.kind == EntryKind::folder && recursive_ && entry.id && seen_.insert(*entry.id).second) {
                 pending.push_back(path);  // one too long to open is named when read
             }
         }
-        if (errno != 0) result_.unreadable.push_back({folder, std::strerror(errno)});
-        ::closedir(dir);
+        if (!listing.error.empty()) result_.unreadable.push_back({folder, listing.error});
     }
 
     const bool recursive_;

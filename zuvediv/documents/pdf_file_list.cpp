@@ -15,13 +15,20 @@ namespace {
 
 std::string relative_folder(const fs::path& folder, const fs::path& root) {
     const fs::path relative = folder.lexically_relative(root);
-    return relative == "." ? "" : readable_name(relative.generic_string());
+    return relative == "." ? "" : readable_name(relative.generic_u8string());
+}
+
+// Component by component, so a folder's files stay together, and in UTF-8
+// byte order, which Windows' UTF-16 order differs from beyond U+FFFF.
+bool in_listing_order(const fs::path& a, const fs::path& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](const fs::path& x, const fs::path& y) { return x.u8string() < y.u8string(); });
 }
 
 PdfFile describe_file(const fs::path& path, const fs::path& root) {
     PdfFile file;
-    file.path = path.string();
-    file.name = readable_name(path.filename().string());
+    file.path = path.u8string();
+    file.name = readable_name(path.filename().u8string());
     file.stem = file.name.substr(0, file.name.size() - 4);
     file.relative_folder = relative_folder(path.parent_path(), root);
     return file;
@@ -58,8 +65,7 @@ PdfListing list_pdf_files(const std::string& input, bool recursive) {
         }
         listing.unreadable_folders.push_back({relative_folder(folder.path, path), folder.reason});
     }
-    // Folder by folder, component-wise, so a folder's files stay together.
-    std::sort(walk.files.begin(), walk.files.end());
+    std::sort(walk.files.begin(), walk.files.end(), in_listing_order);
     for (const fs::path& p : walk.files) listing.files.push_back(describe_file(p, path));
     return listing;
 }

@@ -1,8 +1,5 @@
 #include "documents/pdf_open.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <optional>
 
 #include "documents/password_prep.h"
@@ -12,27 +9,6 @@ namespace {
 
 // A file claims to be a PDF with "%PDF" in its first kilobyte, where readers look for the header.
 constexpr size_t kHeaderWindow = 1024;
-
-// The first kilobyte, or false and the system's reason.
-bool read_head(const std::string& path, std::string& head, std::string& error) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
-        error = std::strerror(errno);
-        return false;
-    }
-    head.resize(kHeaderWindow);
-    head.resize(std::fread(&head[0], 1, head.size(), file));
-    const bool read_error = std::ferror(file) != 0;
-    const int read_errno = errno;
-    std::fclose(file);
-    if (read_error) error = std::strerror(read_errno);
-    return !read_error;
-}
-
-// The password may be either the user or the owner password.
-std::unique_ptr<poppler::document> load(const std::string& path, const std::string& password) {
-    return std::unique_ptr<poppler::document>(poppler::document::load_from_file(path, password, password));
-}
 
 }  // namespace
 
@@ -50,23 +26,24 @@ std::string describe(OpenFailure failure) {
 
 OpenedPdf open_pdf(const std::string& path, const std::string& password) {
     OpenedPdf result;
-    std::string head;
-    if (!read_head(path, head, result.detail)) {
+    PdfSource source;
+    result.detail = source.open(path, kHeaderWindow);
+    if (!result.detail.empty()) {
         result.failure = OpenFailure::unreadable;
         return result;
     }
     // Poppler reads many files whose first line is damaged: what it reads
     // is searched, and only a file that neither it can open nor claims to
     // be a PDF is not one.
-    result.document = load(path, password);
+    result.document = source.load(password);
     if (!result.document) {
-        result.failure = head.find("%PDF") == std::string::npos ? OpenFailure::not_pdf : OpenFailure::damaged;
+        result.failure = source.head().find("%PDF") == std::string::npos ? OpenFailure::not_pdf : OpenFailure::damaged;
         return result;
     }
     // unlock() reports success on failure in this poppler, and
     // is_encrypted() is false while locked: is_locked() is the one to trust.
     if (result.document->is_locked()) {
-        if (const std::optional<std::string> prepared = sasl_prepared(password)) result.document = load(path, *prepared);
+        if (const std::optional<std::string> prepared = sasl_prepared(password)) result.document = source.load(*prepared);
     }
     if (!result.document || result.document->is_locked()) {
         result.failure = password.empty() ? OpenFailure::needs_password : OpenFailure::wrong_password;

@@ -1,16 +1,15 @@
 #pragma once
 // Opens a PDF and, when that fails, says why in words a user understands.
-#include <memory>
 #include <string>
 
-#include <poppler-document.h>
+#include "documents/pdf_source.h"
 
 namespace zuvediv {
 
 enum class OpenFailure { none, unreadable, not_pdf, damaged, needs_password, wrong_password };
 
 struct OpenedPdf {
-    std::unique_ptr<poppler::document> document;
+    PdfDocument document;
     OpenFailure failure = OpenFailure::none;
     std::string detail;  // system error text for unreadable files
 };

@@ -3,11 +3,12 @@
 #include <memory>
 #include <stdexcept>
 
-#include <omp.h>
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
+#include "ocr/recogniser_threads.h"
+#include "platform/library_data.h"
 #include "text/page_hits.h"
 
 namespace zuvediv {
@@ -16,11 +17,10 @@ namespace {
 using tesseract::PageIteratorLevel;
 
 std::unique_ptr<tesseract::TessBaseAPI> make_engine() {
-    // Workers already use every core; the recogniser's own threads would
-    // only compete with them.
-    omp_set_max_active_levels(0);
+    keep_recogniser_to_one_thread();
     auto engine = std::make_unique<tesseract::TessBaseAPI>();
-    if (engine->Init(nullptr, "jpn+eng", tesseract::OEM_LSTM_ONLY) != 0)
+    const std::string languages = tessdata_folder();
+    if (engine->Init(languages.empty() ? nullptr : languages.c_str(), "jpn+eng", tesseract::OEM_LSTM_ONLY) != 0)
         throw std::runtime_error("文字認識の言語データ (jpn, eng) を読み込めません");
     engine->SetVariable("debug_file", "/dev/null");
     engine->SetPageSegMode(tesseract::PSM_AUTO);

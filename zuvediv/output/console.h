@@ -1,6 +1,7 @@
 #pragma once
-// Console output, UTF-8, flushed at once so it interleaves with the workers'
-// and reaches the Wine console bridge as it happens.
+// Console output, UTF-8, written at once so it interleaves with the workers'
+// and reaches the Wine console bridge as it happens. A Windows console is
+// written in UTF-16; a file or pipe always gets the UTF-8 bytes.
 #include <string_view>
 
 namespace zuvediv {

@@ -2,7 +2,6 @@
 // The result list as Excel opens it directly: UTF-8 with a byte-order mark,
 // CRLF line ends, RFC 4180 quoting, and text cells that could be taken for
 // a formula defused with a leading apostrophe.
-#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -29,30 +28,5 @@ std::string csv_text_cell(std::string_view text);
 std::string csv_quoted(std::string_view cell);
 std::string csv_header_line(const CsvColumns& columns);
 std::string csv_row_line(const CsvColumns& columns, const CsvRow& row);
-
-// Written beside its final name and renamed into place on commit, so a
-// failed run leaves any previous list untouched and never half a list.
-class AtomicFile {
-public:
-    AtomicFile() = default;
-    AtomicFile(const AtomicFile&) = delete;
-    AtomicFile& operator=(const AtomicFile&) = delete;
-    ~AtomicFile();
-
-    // Returns an empty string on success, else the reason.
-    std::string open(const std::string& path);
-    bool write(std::string_view bytes);
-    std::string commit();
-    bool is_open() const { return file_ != nullptr; }
-
-private:
-    void discard();
-    bool name_temporary();
-    std::FILE* file_ = nullptr;
-    bool unnamed_ = false;  // no name until commit
-    std::string path_;
-    std::string temporary_;
-    bool write_failed_ = false;
-};
 
 }  // namespace zuvediv

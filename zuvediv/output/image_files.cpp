@@ -11,6 +11,8 @@
 #include <tiffio.h>
 #include <zlib.h>
 
+#include "output/output_file.h"
+
 namespace zuvediv {
 namespace {
 
@@ -88,7 +90,7 @@ std::string write_jpeg(const RgbImage& image, std::FILE* file, int dpi) {
 std::string write_tiff(const RgbImage& image, const std::string& path, int dpi) {
     TIFFSetErrorHandler(nullptr);
     TIFFSetWarningHandler(nullptr);
-    TIFF* tiff = TIFFOpen(path.c_str(), "w");
+    TIFF* tiff = create_tiff_file(path);
     if (!tiff) return std::string("書き込めません: ") + std::strerror(errno);
     TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, static_cast<uint32_t>(image.width));
     TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(image.height));
@@ -135,7 +137,7 @@ const char* file_extension(ImageFormat format) {
 
 std::string write_image(const RgbImage& image, ImageFormat format, const std::string& path, int dpi) {
     if (format == ImageFormat::tiff) return write_tiff(image, path, dpi);
-    FilePtr file(std::fopen(path.c_str(), "wb"));
+    FilePtr file(create_output_file(path));
     if (!file) return std::string("書き込めません: ") + std::strerror(errno);
     std::string error = format == ImageFormat::jpeg ? write_jpeg(image, file.get(), dpi)
                                                     : write_png(image, file.get(), dpi);

@@ -6,6 +6,7 @@
 
 #include "command_line/options.h"
 #include "documents/document_search.h"
+#include "output/atomic_file.h"
 #include "output/csv_output.h"
 #include "run/folder_display.h"
 #include "run/run_setup.h"

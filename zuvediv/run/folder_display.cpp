@@ -1,6 +1,6 @@
 #include "run/folder_display.h"
 
-#include "command_line/wine_path.h"
+#include "command_line/given_path.h"
 
 namespace zuvediv {
 
@@ -32,7 +32,7 @@ std::string FolderDisplay::relative_path_of(const PdfFile& file) const {
 
 FolderDisplay make_display(const std::string& input_as_given, bool input_is_file) {
     FolderDisplay display;
-    display.separator = looks_like_windows_path(input_as_given) ? '\\' : '/';
+    display.separator = display_separator(input_as_given);
     std::string root = input_as_given;
     if (input_is_file) {
         const size_t cut = root.find_last_of(display.separator == '\\' ? "\\/" : "/");

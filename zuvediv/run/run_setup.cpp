@@ -2,7 +2,8 @@
 
 #include <filesystem>
 
-#include "command_line/wine_path.h"
+#include "command_line/given_path.h"
+#include "output/output_file.h"
 #include "text/page_hits.h"
 
 namespace zuvediv {
@@ -10,12 +11,11 @@ namespace zuvediv {
 namespace fs = std::filesystem;
 
 StepError map_paths(const Options& o, RunPaths& paths) {
-    const WineSetup wine = WineSetup::from_environment();
     const std::pair<const std::string*, std::string*> pairs[] = {
         {&o.input, &paths.input}, {&o.image_folder, &paths.image_folder}, {&o.csv_file, &paths.csv_file}};
     for (const auto& [given, mapped] : pairs) {
         if (given->empty()) continue;
-        MappedPath m = to_native_path(*given, wine);
+        MappedPath m = openable_path(*given);
         if (!m.error.empty()) return m.error;
         *mapped = m.path;
     }
@@ -35,9 +35,7 @@ StepError list_documents(const Options& o, const RunPaths& paths, DocumentList& 
 
 StepError make_image_folder(const Options& o, const RunPaths& paths) {
     if (paths.image_folder.empty()) return std::nullopt;
-    std::error_code ec;
-    fs::create_directories(fs::u8path(paths.image_folder), ec);
-    if (ec || !fs::is_directory(fs::u8path(paths.image_folder))) return "出力先フォルダを作れません: " + o.image_folder;
+    if (!make_folders(paths.image_folder)) return "出力先フォルダを作れません: " + o.image_folder;
     return std::nullopt;
 }
 

@@ -14,7 +14,7 @@ namespace zuvediv {
 
 using StepError = std::optional<std::string>;
 
-// The input, -O and -o as native paths.
+// The input, -O and -o as the tool opens them.
 struct RunPaths {
     std::string input;
     std::string image_folder;

@@ -15,6 +15,7 @@
 
 #include "documents/pdf_file_list.h"
 #include "support/pdf_fixtures.h"
+#include "support/tool_builds.h"
 
 namespace zuvediv {
 namespace {
@@ -93,6 +94,34 @@ TEST(FolderWalk, EndsListsEachDocumentOnceAndNamesWhatItCannotRead) {
     EXPECT_NE(run.out.find(": フォルダを読めません (File name too long)\n"), std::string::npos) << run.out;
     const std::string csv = ReadFileBytes(dir / "r.csv");
     for (const char* row : {"a.pdf,1,", "\ncaf\uFFFD.pdf,1,", "\n請求書.pdf,1,"}) EXPECT_NE(csv.find(row), std::string::npos) << row;
+}
+
+// What both builds see alike (under Wine a link is a reparse point the
+// Windows build looks through): links to folders and files are followed, a
+// loop ends, a broken link is passed over, names are listed in one order.
+class FolderWalkCli : public zuvediv_test::BothBuilds {};
+RUN_ON_BOTH_BUILDS(FolderWalkCli);
+
+TEST_P(FolderWalkCli, LinksFollowedLoopsEndedAndTheListTheSameOnBothBuilds) {
+    const ScratchDir dir;
+    const fs::path root = dir.path() / "検索 ルート", outside = dir.path() / "外";
+    fs::create_directories(root / "sub");
+    fs::create_directories(outside);
+    for (const fs::path& pdf : {root / "a.pdf", root / "大文字.PDF", root / "sub" / "日本 語.pdf", outside / "o.pdf"})
+        fs::copy_file(fixtures().deeper, pdf);
+    fs::create_directory_symlink("..", root / "sub" / "loop");
+    fs::create_directory_symlink(outside, root / "sub" / "out1");
+    fs::create_directory_symlink(outside, root / "out2");
+    fs::create_symlink("nowhere.pdf", root / "broken.pdf");
+    fs::create_symlink(root / "a.pdf", root / "sub" / "link.pdf");
+    const zuvediv_test::ToolRun run = build().run({"-N", "-s", "-H", "-P", "-R", "-o", dir / "r.csv", "here", root.string()});
+    EXPECT_EQ(run.exit_code, 0) << run.out << run.err;
+    EXPECT_EQ(ReadFileBytes(dir / "r.csv"), "\xEF\xBB\xBF"
+                                           "a.pdf,1,deeper invoice here\r\n"
+                                           "o.pdf,1,deeper invoice here\r\n"
+                                           "link.pdf,1,deeper invoice here\r\n"
+                                           "日本 語.pdf,1,deeper invoice here\r\n"
+                                           "大文字.PDF,1,deeper invoice here\r\n");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // frames drawn onto a page.
 #include <gtest/gtest.h>
 
+#include "output/atomic_file.h"
 #include "output/csv_output.h"
 #include "output/hit_frames.h"
 #include "support/pdf_fixtures.h"

@@ -1,0 +1,20 @@
+#include "run/console_stop_windows.h"
+
+#include <windows.h>
+
+namespace zuvediv {
+namespace {
+
+// Runs on a thread of its own. TerminateProcess rather than ExitProcess:
+// nothing the other threads hold, and no library's exit handler, can delay
+// the end or write anything more.
+BOOL WINAPI stop_now(DWORD) {
+    TerminateProcess(GetCurrentProcess(), STATUS_CONTROL_C_EXIT);
+    return TRUE;
+}
+
+}  // namespace
+
+void stop_at_console_signals() { SetConsoleCtrlHandler(stop_now, TRUE); }
+
+}  // namespace zuvediv
