@@ -5,6 +5,8 @@
 
 #include <poppler-document.h>
 
+#include "documents/document_status.h"
+
 namespace zuvediv {
 
 enum class OpenFailure { none, unreadable, not_pdf, damaged, needs_password, wrong_password };
@@ -16,6 +18,7 @@ struct OpenedPdf {
 };
 
 OpenedPdf open_pdf(const std::string& path, const std::string& password);
+DocumentStatus status_of(OpenFailure failure);
 std::string describe(OpenFailure failure);
 
 }  // namespace zuvediv

@@ -48,22 +48,15 @@ struct Worker {
     std::string received;
 };
 
-DocumentResult skipped(std::string reason) {
-    DocumentResult result;
-    result.status = DocumentStatus::skipped;
-    result.reason = std::move(reason);
-    return result;
-}
-
 DocumentResult guarded_work(const DocumentWork& work, const WorkUnit& unit) {
     try {
         return work(unit);
     } catch (const std::bad_alloc&) {
-        return skipped(kOutOfMemory);
+        return unread(DocumentStatus::out_of_memory);
     } catch (const std::exception& e) {
-        return skipped(std::string("内部エラー: ") + e.what());
+        return unread(DocumentStatus::internal_error, e.what());
     } catch (...) {
-        return skipped("内部エラー");
+        return unread(DocumentStatus::internal_error);
     }
 }
 
@@ -188,13 +181,10 @@ std::optional<std::string> take_frame(Worker& worker) {
     return frame;
 }
 
-std::string timeout_reason(const RunnerLimits& limits) {
+DocumentResult timed_out(const RunnerLimits& limits) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limits.time_limit).count();
-    return "時間切れ (" + std::to_string(seconds) + " 秒のあいだ読み進みませんでした)";
+    return unread(DocumentStatus::timed_out, std::to_string(seconds));
 }
-
-const char* const kWorkerDied = "読み取り中に異常終了しました (PDF が壊れている可能性があります)";
-const char* const kNoWorker = "作業用のプロセスを起動できません";
 
 class WorkerPool {
 public:
@@ -222,12 +212,12 @@ private:
             if (!unit) return;
             // Never read a document here: the coordinator has no limits.
             if (w.pid < 0 && !spawn(w, workers_, work_, limits_.memory_cap)) {
-                deliver(*unit, skipped(kNoWorker));
+                deliver(*unit, unread(DocumentStatus::no_worker));
                 continue;
             }
             w.unit = *unit;
             w.busy = true;
-            if (!write_all(w.command_fd, command_for(*unit))) give_up(w, kWorkerDied);
+            if (!write_all(w.command_fd, command_for(*unit))) give_up(w, unread(DocumentStatus::crashed));
         }
     }
 
@@ -251,13 +241,13 @@ private:
             if (!w.busy) continue;  // stopped when its document failed
             if (ready > 0 && (fds[i].revents & (POLLIN | POLLHUP | POLLERR))) take_frames(w);
             // poppler cannot be interrupted any other way
-            if (w.busy && Clock::now() >= queue_.deadline(w.unit)) give_up(w, timeout_reason(limits_));
+            if (w.busy && Clock::now() >= queue_.deadline(w.unit)) give_up(w, timed_out(limits_));
         }
         return true;
     }
 
     void take_frames(Worker& w) {
-        if (!receive(w)) return give_up(w, kWorkerDied);
+        if (!receive(w)) return give_up(w, unread(DocumentStatus::crashed));
         while (w.busy) {
             const std::optional<std::string> frame = take_frame(w);
             if (!frame) return;
@@ -271,18 +261,18 @@ private:
                 continue;
             }
             std::optional<DocumentResult> decoded = decode_result(*frame);
-            DocumentResult result = decoded ? std::move(*decoded) : skipped("内部エラー (結果が壊れています)");
+            DocumentResult result = decoded ? std::move(*decoded) : unread(DocumentStatus::internal_error, "結果が壊れています");
             w.busy = false;
             const WorkUnit unit = w.unit;
-            if (result.reason == kOutOfMemory) retire(w, true);  // its heap is the document's
+            if (result.status == DocumentStatus::out_of_memory) retire(w, true);  // its heap is the document's
             deliver(unit, std::move(result));
         }
     }
 
-    void give_up(Worker& w, const std::string& reason) {
+    void give_up(Worker& w, DocumentResult failure) {
         const WorkUnit unit = w.unit;
         retire(w, true);
-        deliver(unit, skipped(reason));
+        deliver(unit, std::move(failure));
     }
 
     void deliver(const WorkUnit& unit, DocumentResult result) {

@@ -46,8 +46,8 @@ private:
 std::string encode_result(const DocumentResult& result) {
     std::string out;
     put(out, kMagic);
-    put(out, result.status == DocumentStatus::skipped ? 1u : 0u);
-    put(out, result.reason);
+    put(out, static_cast<uint32_t>(result.status));
+    put(out, result.detail);
     put(out, static_cast<uint32_t>(result.pages));
     put(out, static_cast<uint32_t>(result.recognised_pages));
     put(out, static_cast<uint32_t>(result.rest_from));
@@ -72,10 +72,10 @@ std::optional<DocumentResult> decode_result(const std::string& bytes) {
     Reader in(bytes);
     DocumentResult result;
     uint32_t magic = 0, status = 0, pages = 0, recognised = 0, rest_from = 0, count = 0;
-    if (!in.get(magic) || magic != kMagic || !in.get(status) || !in.get(result.reason) || !in.get(pages) ||
+    if (!in.get(magic) || magic != kMagic || !in.get(status) || status > static_cast<uint32_t>(kLastDocumentStatus) || !in.get(result.detail) || !in.get(pages) ||
         !in.get(recognised) || !in.get(rest_from) || !in.get(count))
         return std::nullopt;
-    result.status = status == 1 ? DocumentStatus::skipped : DocumentStatus::searched;
+    result.status = static_cast<DocumentStatus>(status);
     result.pages = static_cast<int>(pages);
     result.recognised_pages = static_cast<int>(recognised);
     result.rest_from = static_cast<int>(rest_from);

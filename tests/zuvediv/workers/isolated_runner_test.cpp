@@ -31,7 +31,7 @@ DocumentResult sample(size_t index) {
 }
 
 TEST(ResultWire, RoundTripsAndRejectsTruncation) {
-    for (const DocumentResult& original : {sample(4), DocumentResult{DocumentStatus::skipped, "理由", 0, {}, {}}}) {
+    for (const DocumentResult& original : {sample(4), unread(DocumentStatus::unreadable, "理由"), unread(kLastDocumentStatus)}) {
         const std::string bytes = encode_result(original);
         const auto back = decode_result(bytes);
         ASSERT_TRUE(back);
@@ -41,6 +41,9 @@ TEST(ResultWire, RoundTripsAndRejectsTruncation) {
             EXPECT_FALSE(decode_result(bytes.substr(0, cut))) << cut;
         EXPECT_FALSE(decode_result(bytes + "x"));
     }
+    std::string beyond_the_last_status = encode_result(unread(kLastDocumentStatus));
+    ++beyond_the_last_status[4];
+    EXPECT_FALSE(decode_result(beyond_the_last_status));
 }
 
 // Announces a result of 1000 bytes to the coordinator, sends ten, and dies.
@@ -61,9 +64,9 @@ void allocate_or_abort(size_t bytes) {
     std::free(block);
 }
 
-const std::string kTimedOut = "時間切れ (1 秒のあいだ読み進みませんでした)";
-const std::string kCrashed = "読み取り中に異常終了しました (PDF が壊れている可能性があります)";
-std::string skipped_as(const std::string& reason) { return encode_result({DocumentStatus::skipped, reason, 0, {}, {}}); }
+const std::string kTimedOut = encode_result(unread(DocumentStatus::timed_out, "1"));
+const std::string kCrashed = encode_result(unread(DocumentStatus::crashed));
+const std::string kOutOfMemory = encode_result(unread(DocumentStatus::out_of_memory));
 std::string shown(const std::optional<DocumentResult>& result) { return encode_result(result.value_or(DocumentResult{})); }
 
 TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
@@ -111,9 +114,10 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
     EXPECT_NE(order.front(), 0u) << "the slow first document finishes later";
     EXPECT_EQ(recognised, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
     for (size_t i : {0u, 1u, 4u, 7u, 10u, 11u}) EXPECT_EQ(shown(results.at(i)), encode_result(sample(i))) << i;
-    const std::pair<size_t, std::string> skipped[] = {
-        {2, kTimedOut}, {3, kCrashed}, {5, "内部エラー: boom"}, {6, kCrashed}, {8, kOutOfMemory}, {9, kOutOfMemory}, {12, kTimedOut}};
-    for (const auto& [i, reason] : skipped) EXPECT_EQ(shown(results.at(i)), skipped_as(reason)) << i;
+    const std::pair<size_t, std::string> unread_ones[] = {
+        {2, kTimedOut}, {3, kCrashed}, {5, encode_result(unread(DocumentStatus::internal_error, "boom"))}, {6, kCrashed},
+        {8, kOutOfMemory}, {9, kOutOfMemory}, {12, kTimedOut}};
+    for (const auto& [i, wire] : unread_ones) EXPECT_EQ(shown(results.at(i)), wire) << i;
 }
 
 // Documents of the runner test below, read as the worker reads a PDF: one
@@ -169,8 +173,8 @@ TEST(IsolatedRunner, SplitDocumentsMergeInPageOrderAndFailAlone) {
         EXPECT_EQ(results[i]->recognised_pages, docs[i].pages);
         EXPECT_EQ(results[i]->rest_from, 0);
     }
-    EXPECT_EQ(shown(results[1]), skipped_as(kTimedOut));
-    EXPECT_EQ(shown(results[3]), skipped_as(kCrashed));
+    EXPECT_EQ(shown(results[1]), kTimedOut);
+    EXPECT_EQ(shown(results[3]), kCrashed);
 }
 
 TEST(MemoryLimit, CapIsOneGibibyteOrHalfTheMemoryShared) {
