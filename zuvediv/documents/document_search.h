@@ -30,6 +30,7 @@ struct DocumentResult {
     bool from_cache = false;  // matched from stored page text
     int rest_from = 0;  // a split document's first part: the pages from here on are left to other parts
     int recognised_pages = 0;  // read by the recogniser
+    int library_messages = 0;  // lines the libraries printed on their own while it was read
 };
 
 // A document being read is still going: told now and then while a page is

@@ -43,7 +43,7 @@ void search_documents(const Options& o, const RunPaths& paths, const SearchTerms
         if (std::optional<DocumentResult> stored = cache.take_result(index)) reporter.accept(index, std::move(*stored));
     }
     const std::vector<size_t>& to_read = cache.to_read();
-    silence_poppler_messages();
+    send_poppler_messages_to_standard_error();
     if (!to_read.empty()) warm_up_poppler(o.make_images);
     const std::optional<ImageRequest> image_base = image_request(o);
     const RunnerLimits limits = runner_limits(o);

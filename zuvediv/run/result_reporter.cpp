@@ -60,6 +60,9 @@ void ResultReporter::print_progress(const std::string& shown, const DocumentResu
                                                      : " 該当 " + std::to_string(result.hits.size()) + " 件" +
                                                            (result.from_cache ? " (キャッシュ)" : "");
     write_out(line + " (累計 " + std::to_string(totals_.hits) + " 件)\n");
+    if (result.library_messages > 0)
+        write_out("  " + shown + ": 読み取り中に PDF や画像のライブラリが警告を出しました (" +
+                  std::to_string(result.library_messages) + " 件、内容は表示しません)\n");
 }
 
 }  // namespace zuvediv

@@ -22,6 +22,7 @@
 #include "workers/memory_limit.h"
 #include "workers/part_queue.h"
 #include "workers/result_wire.h"
+#include "workers/standard_error_capture.h"
 
 namespace zuvediv {
 namespace {
@@ -97,11 +98,22 @@ WorkUnit unit_of(const char* command) {
                     static_cast<int>(ReadLittleEndian(command + 8, 4))};
 }
 
+// A library that could not allocate gave up on part of a page, which was
+// then not read, however the document's reading ended.
+DocumentResult read_part(const DocumentWork& work, const WorkUnit& unit) {
+    DocumentResult result = guarded_work(work, unit);
+    const LibraryMessages said = take_library_messages();
+    if (said.allocation_failed) return unread(DocumentStatus::out_of_memory);
+    result.library_messages += said.lines;
+    return result;
+}
+
 [[noreturn]] void worker_loop(int command_fd, int result_fd, const DocumentWork& work) {
     coordinator_fd = result_fd;
+    capture_standard_error();
     char command[kCommandBytes];
     while (read_exact(command_fd, command, sizeof command)) {
-        if (!write_all(result_fd, framed_result(guarded_work(work, unit_of(command))))) break;
+        if (!write_all(result_fd, framed_result(read_part(work, unit_of(command))))) break;
     }
     // Skip destructors and atexit handlers of the copied parent state.
     _exit(0);

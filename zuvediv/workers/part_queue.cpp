@@ -10,6 +10,7 @@ void append(DocumentResult& to, DocumentResult& part) {
     to.image_errors.insert(to.image_errors.end(), std::make_move_iterator(part.image_errors.begin()),
                            std::make_move_iterator(part.image_errors.end()));
     to.recognised_pages += part.recognised_pages;
+    to.library_messages += part.library_messages;
 }
 
 }  // namespace
