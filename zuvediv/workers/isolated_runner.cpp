@@ -14,7 +14,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "common/little_endian.h"
@@ -23,6 +22,7 @@
 #include "workers/part_queue.h"
 #include "workers/result_wire.h"
 #include "workers/standard_error_capture.h"
+#include "workers/worker_end.h"
 
 namespace zuvediv {
 namespace {
@@ -160,15 +160,15 @@ bool spawn(Worker& worker, std::vector<Worker>& all, const DocumentWork& work, s
     return true;
 }
 
-void retire(Worker& worker, bool force) {
-    if (worker.pid < 0) return;
-    if (force) ::kill(worker.pid, SIGKILL);
+WorkerEnd retire(Worker& worker, bool force) {
+    if (worker.pid < 0) return {};
+    if (force) ::kill(worker.pid, SIGKILL);  // a worker already gone keeps the end it had
     close_fd(worker.command_fd);
     close_fd(worker.result_fd);
-    while (::waitpid(worker.pid, nullptr, 0) < 0 && errno == EINTR) {
-    }
+    const WorkerEnd end = reap_worker(worker.pid);
     worker.pid = -1;
     worker.busy = false;
+    return end;
 }
 
 // Appends what the worker sent. Returns false when the worker is gone.
@@ -229,7 +229,7 @@ private:
             }
             w.unit = *unit;
             w.busy = true;
-            if (!write_all(w.command_fd, command_for(*unit))) give_up(w, unread(DocumentStatus::crashed));
+            if (!write_all(w.command_fd, command_for(*unit))) lost(w);
         }
     }
 
@@ -259,7 +259,7 @@ private:
     }
 
     void take_frames(Worker& w) {
-        if (!receive(w)) return give_up(w, unread(DocumentStatus::crashed));
+        if (!receive(w)) return lost(w);
         while (w.busy) {
             const std::optional<std::string> frame = take_frame(w);
             if (!frame) return;
@@ -279,6 +279,14 @@ private:
             if (result.status == DocumentStatus::out_of_memory) retire(w, true);  // its heap is the document's
             deliver(unit, std::move(result));
         }
+    }
+
+    // Gone without its result: crashed, or killed by the kernel for want of memory.
+    void lost(Worker& w) {
+        const WorkUnit unit = w.unit;
+        const WorkerEnd end = retire(w, true);
+        const bool memory = ran_out_of_memory(end, limits_.memory_cap);
+        deliver(unit, unread(memory ? DocumentStatus::out_of_memory : DocumentStatus::crashed));
     }
 
     void give_up(Worker& w, DocumentResult failure) {

@@ -57,6 +57,8 @@ size_t worker_memory_cap(int workers, size_t physical_bytes) {
     return std::min(kDefaultCap, physical_bytes / 2 / static_cast<size_t>(std::max(1, workers)));
 }
 
+bool ran_out_of_memory(const WorkerEnd& end, size_t cap) { return end.killed && cap > 0 && end.peak_bytes >= cap / 4 * 3; }
+
 void limit_worker_memory(size_t cap, int result_fd) {
     if (cap == 0) return;
     // RLIMIT_DATA counts the heap and private writable mappings, which is

@@ -1,7 +1,8 @@
 // Worker processes: results come back whole and in any order, and a hang,
-// a crash, an exception, a result cut short or an allocation over the cap
-// cost only their own document, also when it is read in parts; time without
-// progress is what counts against the limit.
+// a crash, an exception, a result cut short, an allocation over the cap or
+// the kernel's kill of a worker holding most of it cost only their own
+// document, also when it is read in parts; time without progress is what
+// counts against the limit.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -10,6 +11,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,6 +58,17 @@ TEST(ResultWire, RoundTripsAndRejectsTruncation) {
     _exit(1);
 }
 
+// Holds most of the cap, touched, and is then killed as the kernel's
+// out-of-memory killer would.
+// Mapped directly: the sanitizer's own bookkeeping dies near the cap.
+[[noreturn]] void killed_holding(size_t bytes) {
+    void* block = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED) std::abort();
+    std::memset(block, 'x', bytes);
+    std::raise(SIGKILL);
+    std::abort();
+}
+
 // Poppler aborts when an allocation fails. One block over the cap, since
 // the sanitizer dies outright when its own bookkeeping finds no memory.
 void allocate_or_abort(size_t bytes) {
@@ -70,7 +83,7 @@ const std::string kOutOfMemory = encode_result(unread(DocumentStatus::out_of_mem
 std::string shown(const std::optional<DocumentResult>& result) { return encode_result(result.value_or(DocumentResult{})); }
 
 TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
-    std::vector<std::optional<DocumentResult>> results(13);
+    std::vector<std::optional<DocumentResult>> results(14);
     std::vector<size_t> order;
     std::vector<std::string> messages(results.size());
     const RunnerLimits limits{2, std::chrono::milliseconds(1500), size_t{256} << 20};
@@ -95,8 +108,9 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
             if (index == 8) allocate_or_abort(size_t{320} << 20);
             if (index == 9) throw std::bad_alloc();  // the sanitizer's new dies instead of throwing
             if (index == 10) std::vector<char> within_cap(size_t{128} << 20, 'x');
+            if (index == 13) killed_holding(size_t{208} << 20);
             // A long document telling its progress runs past the limit; one that stops telling is cut off.
-            for (int page = 0; page < 8 && index >= 11; ++page) {
+            for (int page = 0; page < 8 && (index == 11 || index == 12); ++page) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(index == 11 ? 350 : 100));
                 tell_progress({page, index == 11});
             }
@@ -116,7 +130,7 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
     for (size_t i : {0u, 1u, 4u, 7u, 10u, 11u}) EXPECT_EQ(shown(results.at(i)), encode_result(sample(i))) << i;
     const std::pair<size_t, std::string> unread_ones[] = {
         {2, kTimedOut}, {3, kCrashed}, {5, encode_result(unread(DocumentStatus::internal_error, "boom"))}, {6, kCrashed},
-        {8, kOutOfMemory}, {9, kOutOfMemory}, {12, kTimedOut}};
+        {8, kOutOfMemory}, {9, kOutOfMemory}, {12, kTimedOut}, {13, kOutOfMemory}};
     for (const auto& [i, wire] : unread_ones) EXPECT_EQ(shown(results.at(i)), wire) << i;
 }
 
