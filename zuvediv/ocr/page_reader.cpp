@@ -5,6 +5,7 @@
 #include <unicode/uchar.h>
 
 #include "ocr/ocr_engine.h"
+#include "ocr/recognised_words.h"
 
 namespace zuvediv {
 

@@ -24,15 +24,27 @@ WordBox to_word_box(const RecognisedWord& word, double points_per_pixel) {
     return out;
 }
 
+void append(std::vector<WordBox>& out, const RecognisedWord& word, double points_per_pixel) {
+    WordBox next = to_word_box(word, points_per_pixel);
+    if (next.text.empty()) return;
+    if (!out.empty()) out.back().space_after = !(is_wide(out.back().text.back()) && is_wide(next.text.front()));
+    out.push_back(std::move(next));
+}
+
 }  // namespace
 
 std::vector<WordBox> to_word_boxes(const std::vector<RecognisedWord>& words, double points_per_pixel) {
     std::vector<WordBox> out;
-    for (const RecognisedWord& word : words) {
-        WordBox next = to_word_box(word, points_per_pixel);
-        if (next.text.empty()) continue;
-        if (!out.empty()) out.back().space_after = !(is_wide(out.back().text.back()) && is_wide(next.text.front()));
-        out.push_back(std::move(next));
+    for (const RecognisedWord& word : words) append(out, word, points_per_pixel);
+    return out;
+}
+
+std::vector<WordBox> to_word_boxes(const Recognition& reading, double points_per_pixel) {
+    std::vector<WordBox> out;
+    for (const RecognisedBlock& block : reading.blocks) {
+        for (const RecognisedLine& line : block.lines) {
+            for (const RecognisedWord& word : line.words) append(out, word, points_per_pixel);
+        }
     }
     return out;
 }
