@@ -4,8 +4,6 @@
 #include <stdexcept>
 
 #include <leptonica/allheaders.h>
-#include <omp.h>
-#include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
@@ -16,24 +14,6 @@ namespace zuvediv {
 namespace {
 
 using tesseract::PageIteratorLevel;
-
-std::unique_ptr<tesseract::TessBaseAPI> make_engine() {
-    // Workers already use every core; the recogniser's own threads would
-    // only compete with them.
-    omp_set_max_active_levels(0);
-    auto engine = std::make_unique<tesseract::TessBaseAPI>();
-    if (engine->Init(nullptr, "jpn+eng", tesseract::OEM_LSTM_ONLY) != 0)
-        throw std::runtime_error("文字認識の言語データ (jpn, eng) を読み込めません");
-    engine->SetVariable("debug_file", "/dev/null");
-    engine->SetPageSegMode(tesseract::PSM_AUTO);
-    return engine;
-}
-
-tesseract::TessBaseAPI& process_engine() {
-    static std::unique_ptr<tesseract::TessBaseAPI> engine;
-    if (!engine) engine = make_engine();
-    return *engine;
-}
 
 Box box_at(const tesseract::ResultIterator& it, PageIteratorLevel level) {
     int left = 0, top = 0, right = 0, bottom = 0;
@@ -75,7 +55,7 @@ Recognition collect(tesseract::ResultIterator& it) {
         if (lines.empty() || it.IsAtBeginningOf(tesseract::RIL_TEXTLINE)) lines.push_back(line_at(it));
         std::vector<RecognisedWord>& words = lines.back().words;
         if (words.empty() || it.IsAtBeginningOf(tesseract::RIL_WORD))
-            words.push_back({{}, box_at(it, tesseract::RIL_WORD)});
+            words.push_back({{}, box_at(it, tesseract::RIL_WORD), it.Confidence(tesseract::RIL_WORD)});
         words.back().symbols.push_back({text_at(it, tesseract::RIL_SYMBOL), box_at(it, tesseract::RIL_SYMBOL)});
     } while (it.Next(tesseract::RIL_SYMBOL));
     return reading;
@@ -109,8 +89,9 @@ void fit_horizontal_lines(Recognition& reading, const InkImage& ink) {
 
 }  // namespace
 
-Recognition recognise(const GreyImage& image, int dpi, const std::function<void()>& still_going) {
-    tesseract::TessBaseAPI& engine = process_engine();
+Recognition read_image(const GreyImage& image, int dpi, Model model, Layout layout,
+                       const std::function<void()>& still_going) {
+    tesseract::TessBaseAPI& engine = engine_for(model);
     still_going();  // loading the language data takes a while the first time
     tesseract::ETEXT_DESC monitor;
     monitor.cancel_this = const_cast<std::function<void()>*>(&still_going);
@@ -118,6 +99,7 @@ Recognition recognise(const GreyImage& image, int dpi, const std::function<void(
         (*static_cast<const std::function<void()>*>(told))();
         return false;
     };
+    engine.SetPageSegMode(layout == Layout::page ? tesseract::PSM_AUTO : tesseract::PSM_SINGLE_BLOCK);
     engine.SetImage(image.pixels.data(), image.width, image.height, 1, image.bytes_per_row);
     engine.SetSourceResolution(dpi);
     // A page the recogniser gives up on must not pass for a page without words.

@@ -4,7 +4,7 @@
 
 #include <unicode/uchar.h>
 
-#include "ocr/ocr_engine.h"
+#include "ocr/page_recognition.h"
 #include "ocr/recognised_words.h"
 
 namespace zuvediv {
@@ -23,7 +23,7 @@ PageReading read_page(const poppler::page& page, bool recognise_scans, const std
     }
     const GreyImage image = render_grey(page, kRecognitionDpi);
     if (!has_ink(image)) return reading;
-    reading.text = join_words(to_word_boxes(recognise(image, kRecognitionDpi, still_going), 72.0 / kRecognitionDpi));
+    reading.text = join_words(to_word_boxes(recognise_page(image, kRecognitionDpi, still_going), 72.0 / kRecognitionDpi));
     reading.source = PageSource::recognised;
     return reading;
 }

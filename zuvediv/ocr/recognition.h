@@ -16,12 +16,14 @@ struct RecognisedSymbol {
 struct RecognisedWord {
     std::vector<RecognisedSymbol> symbols;
     Box box;
+    double confidence = 0;  // 0 to 100, the recogniser's own
 };
 
 struct RecognisedLine {
     std::vector<RecognisedWord> words;
     Box box;
-    double slope = 0;  // of its baseline: y per x
+    double slope = 0;   // of its baseline: y per x
+    int direction = 0;  // quarter turns clockwise of its reading direction (as WordBox::rotation)
 };
 
 struct RecognisedBlock {
@@ -33,5 +35,11 @@ struct RecognisedBlock {
 struct Recognition {
     std::vector<RecognisedBlock> blocks;
 };
+
+// The mean confidence of the words, each weighted by its characters; 0
+// when nothing was read.
+double confidence(const std::vector<RecognisedLine>& lines);
+double confidence(const Recognition& reading);
+bool has_vertical_block(const Recognition& reading);
 
 }  // namespace zuvediv

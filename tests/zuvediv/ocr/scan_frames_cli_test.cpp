@@ -1,6 +1,6 @@
 // On a recognised page a hit is framed on its own characters, as on a text
 // page: the frame around 請求書番号 is five characters long, not the
-// recogniser's whole word 請求書番号は控え.
+// recogniser's whole word 請求書番号は控え, on horizontal and vertical pages.
 #include <gtest/gtest.h>
 
 #include <leptonica/allheaders.h>
@@ -44,13 +44,20 @@ std::vector<std::array<int, 4>> frames_in(const std::string& png, uint32_t colou
 
 TEST(ScanFrames, AHitIsFramedOnItsOwnCharacters) {
     const ScratchDir dir;
-    write_scan_pdf(dir / "scan.pdf", {ScanPage{{"請求書番号は控えてください", "請求書番号は"}, 0, false, {}}});
+    write_scan_pdf(dir / "scan.pdf", {ScanPage{{"請求書番号は控えてください", "請求書番号は"}, 0, false, {}},
+                                      ScanPage{{"請求書番号は控え", "請求書番号は"}, 0, true, {}}});
     const ToolRun run = run_tool_binary({"-N", "-m", "-r", std::to_string(kImageDpi), "-O", dir / "images", "請求書番号", dir / "scan.pdf"});
     ASSERT_EQ(run.exit_code, 0) << run.out << run.err;
     const double five_characters = 5 * kScanPointsPerEm * kImageDpi / 72;
-    const std::vector<std::array<int, 4>> frames = frames_in(dir / "images/scan_1.png", 0xFF0000);
-    EXPECT_EQ(frames.size(), 2u);
-    for (const std::array<int, 4>& frame : frames) EXPECT_NEAR(frame[2] - 2 * kFrameMargin, five_characters, five_characters / 10);
+    const char* const pages[] = {"horizontal", "vertical"};
+    for (int page = 1; page <= 2; ++page) {
+        const std::vector<std::array<int, 4>> frames = frames_in(dir / ("images/scan_" + std::to_string(page) + ".png"), 0xFF0000);
+        EXPECT_EQ(frames.size(), 2u) << pages[page - 1];
+        for (const std::array<int, 4>& frame : frames) {
+            const int along = (page == 1 ? frame[2] : frame[3]) - 2 * kFrameMargin;
+            EXPECT_NEAR(along, five_characters, five_characters / 10) << pages[page - 1];
+        }
+    }
 }
 
 }  // namespace

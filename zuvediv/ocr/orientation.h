@@ -1,0 +1,11 @@
+#pragma once
+// Which way up a scan lies, by the recogniser's orientation model (osd).
+#include "ocr/grey_page.h"
+
+namespace zuvediv {
+
+// Quarter turns clockwise that make the page's text upright; 0 when the
+// model finds too little text to tell, or cannot tell the ways apart.
+int turns_to_upright(const GreyImage& image, int dpi);
+
+}  // namespace zuvediv
