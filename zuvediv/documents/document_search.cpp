@@ -78,9 +78,9 @@ DocumentResult search_document(const std::string& pdf_path, const SearchRequest&
         const PageReading reading = read_page(*page, request.recognise_scans, [&] {
             if (request.progress) request.progress({index, false});
         });
-        if (reading.source == PageSource::recognised) ++result.recognised_pages;
+        if (read_by_recogniser(reading.source)) ++result.recognised_pages;
         if (keep_text) request.keep_page_text(index, reading.text.chars, reading.source);
-        if (request.progress) request.progress({index, reading.source == PageSource::recognised});
+        if (request.progress) request.progress({index, read_by_recogniser(reading.source)});
         const std::vector<PageHit> hits = find_page_hits(reading.text, *request.folder, *request.matcher);
         if (hits.empty()) continue;
         for (const PageHit& hit : hits) result.hits.push_back({index + 1, hit.context});
