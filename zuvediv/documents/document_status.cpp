@@ -24,7 +24,8 @@ const char* message(DocumentStatus status) {
 }  // namespace
 
 std::string unread_reason(DocumentStatus status, const std::string& detail) {
-    if (status == DocumentStatus::timed_out) return std::string(message(status)) + " (" + detail + " 秒のあいだ読み進みませんでした)";
+    if (status == DocumentStatus::timed_out)
+        return std::string(message(status)) + " (" + detail + " 秒のあいだ読み進みませんでした)";
     return detail.empty() ? message(status) : std::string(message(status)) + " (" + detail + ")";
 }
 

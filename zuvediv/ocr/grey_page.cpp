@@ -29,7 +29,8 @@ void paint_paper(GreyImage& image, const Box& box) {
     const int x1 = std::clamp(static_cast<int>(std::ceil(box.x1)), 0, image.width);
     const int y0 = std::clamp(static_cast<int>(std::floor(box.y0)), 0, image.height);
     const int y1 = std::clamp(static_cast<int>(std::ceil(box.y1)), 0, image.height);
-    for (int y = y0; y < y1 && x0 < x1; ++y) std::fill_n(image.pixels.data() + static_cast<size_t>(y) * image.bytes_per_row + x0, x1 - x0, uint8_t{255});
+    for (int y = y0; y < y1 && x0 < x1; ++y)
+        std::fill_n(image.pixels.data() + static_cast<size_t>(y) * image.bytes_per_row + x0, x1 - x0, uint8_t{255});
 }
 
 bool has_ink(const GreyImage& image) {

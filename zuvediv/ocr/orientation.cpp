@@ -3,13 +3,6 @@
 #include "ocr/engines.h"
 
 namespace zuvediv {
-namespace {
-
-// The model's confidence in its best way up, beside the others; below
-// this its pick is no better than a guess.
-constexpr float kSureEnough = 2.0f;
-
-}  // namespace
 
 int turns_to_upright(const GreyImage& image, int dpi) {
     tesseract::TessBaseAPI& engine = engine_for(Model::orientation);
@@ -20,8 +13,7 @@ int turns_to_upright(const GreyImage& image, int dpi) {
     const char* script = nullptr;
     const bool told = engine.DetectOrientationScript(&degrees, &sureness, &script, &script_sureness);
     engine.Clear();
-    if (!told) return 0;
-    return (360 - degrees) % 360 / 90;
+    return told ? (360 - degrees) % 360 / 90 : 0;
 }
 
 }  // namespace zuvediv

@@ -22,7 +22,8 @@ double painted_share(const poppler::page& page) {
     if (!drawn.is_valid() || drawn.width() <= 0 || drawn.height() <= 0) return 0;
     size_t bare = 0;
     for (int y = 0; y < drawn.height(); ++y) {
-        const unsigned char* pixel = reinterpret_cast<const unsigned char*>(drawn.const_data()) + static_cast<size_t>(y) * drawn.bytes_per_row();
+        const unsigned char* pixel =
+            reinterpret_cast<const unsigned char*>(drawn.const_data()) + static_cast<size_t>(y) * drawn.bytes_per_row();
         for (int x = 0; x < drawn.width(); ++x, pixel += 3) bare += pixel[0] == 0xFF && pixel[1] == 0 && pixel[2] == 0xFF;
     }
     return 1.0 - static_cast<double>(bare) / (static_cast<double>(drawn.width()) * drawn.height());

@@ -73,8 +73,9 @@ std::optional<DocumentResult> decode_result(const std::string& bytes) {
     Reader in(bytes);
     DocumentResult result;
     uint32_t magic = 0, status = 0, pages = 0, recognised = 0, messages = 0, rest_from = 0, count = 0;
-    if (!in.get(magic) || magic != kMagic || !in.get(status) || status > static_cast<uint32_t>(kLastDocumentStatus) || !in.get(result.detail) || !in.get(pages) ||
-        !in.get(recognised) || !in.get(messages) || !in.get(rest_from) || !in.get(count))
+    if (!in.get(magic) || magic != kMagic || !in.get(status) || status > static_cast<uint32_t>(kLastDocumentStatus) ||
+        !in.get(result.detail) || !in.get(pages) || !in.get(recognised) || !in.get(messages) || !in.get(rest_from) ||
+        !in.get(count))
         return std::nullopt;
     result.status = static_cast<DocumentStatus>(status);
     result.pages = static_cast<int>(pages);
