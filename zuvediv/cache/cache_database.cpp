@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Raise whenever the tables or the stored page text change form.
-constexpr int kFormatVersion = 2;
+constexpr int kFormatVersion = 3;
 
 const char* const kSchema =
     "CREATE TABLE documents ("
@@ -24,7 +24,7 @@ const char* const kSchema =
     " bytes INTEGER NOT NULL DEFAULT 0, used INTEGER NOT NULL);"
     "CREATE TABLE pages ("
     " document INTEGER NOT NULL, page INTEGER NOT NULL, text BLOB NOT NULL,"
-    " source INTEGER NOT NULL,"  // text layer, recognised, or textless and not recognised"
+    " source INTEGER NOT NULL,"  // a PageSource"
     " PRIMARY KEY (document, page));";
 
 int format_version(SqliteDb& db) {

@@ -57,7 +57,7 @@ bool visit_batch(std::string_view batch, const BatchPageVisitor& visit) {
         const uint32_t source = ReadLittleEndian(batch.data() + at + 4, 4);
         const uint32_t length = ReadLittleEndian(batch.data() + at + 8, 4);
         at += kPageHeaderBytes;
-        if (page > INT32_MAX || source > 2 || batch.size() - at < length) return false;
+        if (page > INT32_MAX || source > static_cast<uint32_t>(kLastPageSource) || batch.size() - at < length) return false;
         pages.push_back({static_cast<int>(page), static_cast<PageSource>(source), batch.substr(at, length)});
         at += length;
     }

@@ -88,11 +88,12 @@ void SearchCache::match_stored(PageCache& cache, const TextFolder& folder, const
         result.pages = stored->pages;
         result.from_cache = true;
         const bool whole = cache.read_pages(*stored, [&](int page, const std::u32string& chars, PageSource source) {
-            if (source == PageSource::not_recognised) return !recognise_scans;
-            if (source == PageSource::recognised) {
-                if (!recognise_scans) return true;  // its text layer holds nothing
-                ++result.recognised_pages;
-            }
+            // A page left unrecognised is recognised now; the layer's part of
+            // a page partly recognised is not kept apart, so both are read afresh.
+            if (source == PageSource::not_recognised && recognise_scans) return false;
+            if (source == PageSource::partly_recognised && !recognise_scans) return false;
+            if (source == PageSource::recognised && !recognise_scans) return true;  // its text layer holds nothing
+            if (read_by_recogniser(source)) ++result.recognised_pages;
             add_listed_hits(result.hits, page, chars, find_hit_ranges(chars, folder, matcher));
             return true;
         });

@@ -32,7 +32,8 @@ public:
     static SearchCache for_run(bool no_cache);
 
     // A stored page is used as this search would read it: recognised text
-    // only when recognise_scans, and a page left unrecognised never then.
+    // only when recognise_scans, a page left unrecognised never then, and a
+    // page partly recognised not without.
     void look_up(const std::vector<PdfFile>& files, const TextFolder& folder, const PhraseMatcher& matcher,
                  bool images, bool recognise_scans);
     // The result matched from stored text, once; none for a file to read.

@@ -48,17 +48,21 @@ std::string image_file_name(const std::string& stem, int page, ImageFormat forma
     return stem + "_" + std::to_string(page) + "." + file_extension(format);
 }
 
+DocumentResult unread(DocumentStatus status, std::string detail) {
+    DocumentResult result;
+    result.status = status;
+    result.detail = std::move(detail);
+    return result;
+}
+
+std::string unread_reason(const DocumentResult& result) { return unread_reason(result.status, result.detail); }
+
 DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request) {
     DocumentResult result;
     KeptPdf own;
     KeptPdf& kept = request.kept ? *request.kept : own;
     const OpenedPdf& pdf = kept.open(pdf_path, request.password);
-    if (!pdf.document) {
-        result.status = DocumentStatus::skipped;
-        result.reason = describe(pdf.failure);
-        if (!pdf.detail.empty()) result.reason += " (" + pdf.detail + ")";
-        return result;
-    }
+    if (!pdf.document) return unread(status_of(pdf.failure), pdf.detail);
     result.pages = pdf.document->pages();
     const WorkUnit& part = request.part;
     const int end = part.is_first_part() ? request.split.first_part_end(result.pages) : std::min(part.end_page, result.pages);
@@ -72,9 +76,9 @@ DocumentResult search_document(const std::string& pdf_path, const SearchRequest&
         const PageReading reading = read_page(*page, request.recognise_scans, [&] {
             if (request.progress) request.progress({index, false});
         });
-        if (reading.source == PageSource::recognised) ++result.recognised_pages;
+        if (read_by_recogniser(reading.source)) ++result.recognised_pages;
         if (keep_text) request.keep_page_text(index, reading.text.chars, reading.source);
-        if (request.progress) request.progress({index, reading.source == PageSource::recognised});
+        if (request.progress) request.progress({index, read_by_recogniser(reading.source)});
         const std::vector<MatchSpan> hits = find_hit_ranges(reading.text.chars, *request.folder, *request.matcher);
         if (hits.empty()) continue;
         add_listed_hits(result.hits, index, reading.text.chars, hits);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/document_status.h"
 #include "documents/kept_pdf.h"
 #include "documents/page_parts.h"
 #include "output/hit_frames.h"
@@ -16,17 +17,17 @@
 
 namespace zuvediv {
 
-enum class DocumentStatus { searched, skipped };
 
 struct DocumentResult {
     DocumentStatus status = DocumentStatus::searched;
-    std::string reason;  // why it was skipped
+    std::string detail;  // of a status other than searched
     int pages = 0;
     std::vector<DocumentHit> hits;
     std::vector<std::string> image_errors;
     bool from_cache = false;  // matched from stored page text
     int rest_from = 0;  // a split document's first part: the pages from here on are left to other parts
     int recognised_pages = 0;  // read by the recogniser
+    int library_messages = 0;  // lines the libraries printed on their own while it was read
 };
 
 // A document being read is still going: told now and then while a page is
@@ -58,6 +59,10 @@ struct SearchRequest {
     std::function<void(int page_index, const std::u32string& chars, PageSource source)> keep_page_text = nullptr;
     std::function<void(const PageProgress& progress)> progress = nullptr;
 };
+
+// A document that was not searched, and why.
+DocumentResult unread(DocumentStatus status, std::string detail = "");
+std::string unread_reason(const DocumentResult& result);
 
 DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request);
 

@@ -12,16 +12,20 @@ constexpr size_t kHeaderWindow = 1024;
 
 }  // namespace
 
-std::string describe(OpenFailure failure) {
+DocumentStatus status_of(OpenFailure failure) {
     switch (failure) {
-        case OpenFailure::unreadable: return "ファイルを読めません";
-        case OpenFailure::not_pdf: return "PDF ファイルではありません";
-        case OpenFailure::damaged: return "PDF が壊れていて開けません";
-        case OpenFailure::needs_password: return "パスワードが必要です (-p で指定してください)";
-        case OpenFailure::wrong_password: return "パスワードが違います";
+        case OpenFailure::unreadable: return DocumentStatus::unreadable;
+        case OpenFailure::not_pdf: return DocumentStatus::not_pdf;
+        case OpenFailure::damaged: return DocumentStatus::damaged;
+        case OpenFailure::needs_password: return DocumentStatus::needs_password;
+        case OpenFailure::wrong_password: return DocumentStatus::wrong_password;
         case OpenFailure::none: break;
     }
-    return "";
+    return DocumentStatus::searched;
+}
+
+std::string describe(OpenFailure failure) {
+    return failure == OpenFailure::none ? "" : unread_reason(status_of(failure), "");
 }
 
 OpenedPdf open_pdf(const std::string& path, const std::string& password) {

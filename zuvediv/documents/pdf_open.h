@@ -4,6 +4,8 @@
 
 #include "documents/pdf_source.h"
 
+#include "documents/document_status.h"
+
 namespace zuvediv {
 
 enum class OpenFailure { none, unreadable, not_pdf, damaged, needs_password, wrong_password };
@@ -15,6 +17,7 @@ struct OpenedPdf {
 };
 
 OpenedPdf open_pdf(const std::string& path, const std::string& password);
+DocumentStatus status_of(OpenFailure failure);
 std::string describe(OpenFailure failure);
 
 }  // namespace zuvediv

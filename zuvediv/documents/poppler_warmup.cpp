@@ -1,5 +1,6 @@
 #include "documents/poppler_warmup.h"
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@
 namespace zuvediv {
 namespace {
 
-void ignore_message(const std::string&, void*) {}
+void to_standard_error(const std::string& message, void*) { std::fputs((message + "\n").c_str(), stderr); }
 
 // A one-page PDF with a line of text in a standard font.
 std::string tiny_pdf() {
@@ -31,10 +32,10 @@ std::string tiny_pdf() {
 
 }  // namespace
 
-void silence_poppler_messages() {
-    // Damaged files make poppler print a stream of warnings to stderr; the
-    // tool reports per file instead.
-    poppler::set_debug_error_function(ignore_message, nullptr);
+void send_poppler_messages_to_standard_error() {
+    // One line each, where a worker counts them (standard_error_capture.h);
+    // some, such as a failed decoder's allocation, are only told this way.
+    poppler::set_debug_error_function(to_standard_error, nullptr);
 }
 
 void warm_up_poppler(bool with_rendering) {

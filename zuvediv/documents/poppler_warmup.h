@@ -4,7 +4,7 @@
 // process start with it done.
 namespace zuvediv {
 
-void silence_poppler_messages();
+void send_poppler_messages_to_standard_error();
 void warm_up_poppler(bool with_rendering);
 
 }  // namespace zuvediv

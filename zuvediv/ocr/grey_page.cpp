@@ -1,5 +1,7 @@
 #include "ocr/grey_page.h"
 
+#include <algorithm>
+#include <cmath>
 
 #include "documents/page_render.h"
 
@@ -20,6 +22,15 @@ GreyImage render_grey(const poppler::page& page, int dpi) {
     image.bytes_per_row = image.width;
     image.pixels = packed_pixels(rendered, 1);
     return image;
+}
+
+void paint_paper(GreyImage& image, const Box& box) {
+    const int x0 = std::clamp(static_cast<int>(std::floor(box.x0)), 0, image.width);
+    const int x1 = std::clamp(static_cast<int>(std::ceil(box.x1)), 0, image.width);
+    const int y0 = std::clamp(static_cast<int>(std::floor(box.y0)), 0, image.height);
+    const int y1 = std::clamp(static_cast<int>(std::ceil(box.y1)), 0, image.height);
+    for (int y = y0; y < y1 && x0 < x1; ++y)
+        std::fill_n(image.pixels.data() + static_cast<size_t>(y) * image.bytes_per_row + x0, x1 - x0, uint8_t{255});
 }
 
 bool has_ink(const GreyImage& image) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "text/page_text.h"
+
 namespace poppler { class page; }
 
 namespace zuvediv {
@@ -19,5 +21,7 @@ struct GreyImage {
 // Empty (width 0) when poppler cannot draw the page.
 GreyImage render_grey(const poppler::page& page, int dpi);
 bool has_ink(const GreyImage& image);
+// Paints paper over the pixels within box.
+void paint_paper(GreyImage& image, const Box& box);
 
 }  // namespace zuvediv

@@ -1,18 +1,24 @@
 #pragma once
-// The recogniser, Japanese and English. Loading its language data takes
-// longer than reading a page, so each process makes one, on its first page
-// that needs it, and keeps it. Missing language data, or a page it gives up
-// on, throws: the document is reported as skipped, never as without hits.
+// One reading of an image by the recogniser: its blocks, lines, words and
+// symbols, the symbols of horizontal lines fitted to the ink the
+// recogniser saw (character_cuts.h). A page the recogniser gives up on
+// throws, as a model it cannot load does.
 #include <functional>
-#include <vector>
 
+#include "ocr/engines.h"
 #include "ocr/grey_page.h"
-#include "ocr/recognised_words.h"
+#include "ocr/recognition.h"
 
 namespace zuvediv {
 
-// Words in reading order, boxes in pixels of the image. still_going is
-// called as words are read: a page takes seconds.
-std::vector<RecognisedWord> recognise(const GreyImage& image, int dpi, const std::function<void()>& still_going);
+enum class Layout {
+    page,       // find the blocks and which way their lines run
+    one_block,  // the whole image is one block of lines running left to right
+};
+
+// Boxes in pixels of the image. still_going is called as words are read:
+// a page takes seconds.
+Recognition read_image(const GreyImage& image, int dpi, Model model, Layout layout,
+                       const std::function<void()>& still_going);
 
 }  // namespace zuvediv

@@ -25,10 +25,7 @@ void ResultReporter::page_recognised(size_t index, int page) const {
 void ResultReporter::finish() {
     for (size_t i = next_to_report_; i < results_.size(); ++i) {
         if (results_[i]) continue;
-        DocumentResult lost;
-        lost.status = DocumentStatus::skipped;
-        lost.reason = "内部エラー (結果を受け取れませんでした)";
-        results_[i] = std::move(lost);
+        results_[i] = unread(DocumentStatus::internal_error, "結果を受け取れませんでした");
     }
     report_ready();
 }
@@ -43,8 +40,8 @@ void ResultReporter::report_ready() {
 
 void ResultReporter::report(const PdfFile& file, const DocumentResult& result) {
     const std::string shown = documents_.display.relative_path_of(file);
-    if (result.status == DocumentStatus::skipped) {
-        totals_.skipped.push_back(shown + ": " + result.reason);
+    if (result.status != DocumentStatus::searched) {
+        totals_.skipped.push_back(shown + ": " + unread_reason(result));
     } else {
         ++totals_.searched;
         totals_.from_cache += result.from_cache ? 1 : 0;
@@ -59,10 +56,13 @@ void ResultReporter::report(const PdfFile& file, const DocumentResult& result) {
 
 void ResultReporter::print_progress(const std::string& shown, const DocumentResult& result) const {
     std::string line = "[" + std::to_string(next_to_report_ + 1) + "/" + std::to_string(totals_.files) + "] " + shown;
-    line += result.status == DocumentStatus::skipped ? " スキップ: " + result.reason
+    line += result.status != DocumentStatus::searched ? " スキップ: " + unread_reason(result)
                                                      : " 該当 " + std::to_string(result.hits.size()) + " 件" +
                                                            (result.from_cache ? " (キャッシュ)" : "");
     write_out(line + " (累計 " + std::to_string(totals_.hits) + " 件)\n");
+    if (result.library_messages > 0)
+        write_out("  " + shown + ": 読み取り中に PDF や画像のライブラリが警告を出しました (" +
+                  std::to_string(result.library_messages) + " 件、内容は表示しません)\n");
 }
 
 }  // namespace zuvediv

@@ -3,21 +3,24 @@
 #include <algorithm>
 #include <unicode/unistr.h>
 
+#include "text/icu_memory.h"
+
 namespace zuvediv {
 
 std::string to_utf8(const std::u32string& text) {
     std::string out;
-    icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()),
-                                  static_cast<int32_t>(text.size()))
+    allocated(icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()), static_cast<int32_t>(text.size())))
         .toUTF8String(out);
     return out;
 }
 
 std::u32string from_utf8(const std::string& text) {
-    icu::UnicodeString u = icu::UnicodeString::fromUTF8(text);
+    const icu::UnicodeString u = icu::UnicodeString::fromUTF8(text);
+    allocated(u);
     std::u32string out(static_cast<size_t>(u.countChar32()), U'\0');
     UErrorCode status = U_ZERO_ERROR;
     u.toUTF32(reinterpret_cast<UChar32*>(out.data()), static_cast<int32_t>(out.size()), status);
+    throw_if_out_of_memory(status);
     return out;
 }
 

@@ -5,6 +5,8 @@
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
+#include "text/icu_memory.h"
+
 namespace zuvediv {
 
 char32_t unify_lookalike(char32_t c) {
@@ -56,6 +58,7 @@ void TextFolder::fold_single(FoldedText& out, char32_t c, uint32_t at) const {
     if (cached == single_cache_.end()) {
         UErrorCode status = U_ZERO_ERROR;
         const icu::UnicodeString folded = normaliser_->normalize(icu::UnicodeString(static_cast<UChar32>(c)), status);
+        throw_if_out_of_memory(status);
         std::u32string forms;
         if (U_FAILURE(status)) {
             forms.push_back(c);
@@ -103,7 +106,8 @@ FoldedText TextFolder::fold(const std::u32string& source) const {
         segment.remove();
         for (uint32_t k = i; k < j; ++k) segment.append(static_cast<UChar32>(unify_lookalike(source[k])));
         UErrorCode status = U_ZERO_ERROR;
-        normaliser_->normalize(segment, folded, status);
+        normaliser_->normalize(allocated(segment), folded, status);
+        throw_if_out_of_memory(status);
         if (U_FAILURE(status)) folded = segment;
         for (int32_t k = 0; k < folded.length();) {
             UChar32 c = folded.char32At(k);

@@ -27,11 +27,13 @@ struct Worker {
     std::string received;
 };
 
-void retire(Worker& worker, bool force) {
-    if (force && worker.process) worker.process->kill();
+WorkerEnd retire(Worker& worker, bool force) {
+    WorkerEnd end;
+    if (worker.process) end = worker.process->stop(force);
     worker.process.reset();
     worker.busy = false;
     worker.received.clear();
+    return end;
 }
 
 // The next whole frame the worker sent, if there is one.
@@ -44,13 +46,10 @@ std::optional<std::string> take_frame(Worker& worker) {
     return frame;
 }
 
-std::string timeout_reason(const RunnerLimits& limits) {
+DocumentResult timed_out(const RunnerLimits& limits) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(limits.time_limit).count();
-    return "時間切れ (" + std::to_string(seconds) + " 秒のあいだ読み進みませんでした)";
+    return unread(DocumentStatus::timed_out, std::to_string(seconds));
 }
-
-const char* const kWorkerDied = "読み取り中に異常終了しました (PDF が壊れている可能性があります)";
-const char* const kNoWorker = "作業用のプロセスを起動できません";
 
 class WorkerPool {
 public:
@@ -78,12 +77,12 @@ private:
             if (!unit) return;
             // Never read a document here: the coordinator has no limits.
             if (!w.process && !start(w)) {
-                deliver(*unit, failed_document(kNoWorker));
+                deliver(*unit, unread(DocumentStatus::no_worker));
                 continue;
             }
             w.unit = *unit;
             w.busy = true;
-            if (!w.process->send(framed(job_.order_for(*unit)))) give_up(w, kWorkerDied);
+            if (!w.process->send(framed(job_.order_for(*unit)))) lost(w);
         }
     }
 
@@ -106,13 +105,13 @@ private:
             if (!w.busy) continue;  // stopped when its document failed
             if (ready[i]) take_frames(w);
             // poppler cannot be interrupted any other way
-            if (w.busy && Clock::now() >= queue_.deadline(w.unit)) give_up(w, timeout_reason(limits_));
+            if (w.busy && Clock::now() >= queue_.deadline(w.unit)) give_up(w, timed_out(limits_));
         }
         return true;
     }
 
     void take_frames(Worker& w) {
-        if (!w.process->receive(w.received)) return give_up(w, kWorkerDied);
+        if (!w.process->receive(w.received)) return lost(w);
         while (w.busy) {
             const std::optional<std::string> frame = take_frame(w);
             if (!frame) return;
@@ -126,18 +125,26 @@ private:
                 continue;
             }
             std::optional<DocumentResult> decoded = decode_result(*frame);
-            DocumentResult result = decoded ? std::move(*decoded) : failed_document("内部エラー (結果が壊れています)");
+            DocumentResult result = decoded ? std::move(*decoded) : unread(DocumentStatus::internal_error, "結果が壊れています");
             w.busy = false;
             const WorkUnit unit = w.unit;
-            if (result.reason == kOutOfMemory) retire(w, true);  // its heap is the document's
+            if (result.status == DocumentStatus::out_of_memory) retire(w, true);  // its heap is the document's
             deliver(unit, std::move(result));
         }
     }
 
-    void give_up(Worker& w, const std::string& reason) {
+    // Gone without its result: crashed, or killed by the system for want of memory.
+    void lost(Worker& w) {
+        const WorkUnit unit = w.unit;
+        const WorkerEnd end = retire(w, true);
+        const bool memory = ran_out_of_memory(end, limits_.memory_cap);
+        deliver(unit, unread(memory ? DocumentStatus::out_of_memory : DocumentStatus::crashed));
+    }
+
+    void give_up(Worker& w, DocumentResult failure) {
         const WorkUnit unit = w.unit;
         retire(w, true);
-        deliver(unit, failed_document(reason));
+        deliver(unit, std::move(failure));
     }
 
     bool start(Worker& w) {

@@ -58,10 +58,7 @@ void limit_worker_memory(size_t cap, int result_fd) {
     const rlim_t limit = data_segment_bytes() + cap;
     const rlimit data{limit, limit};
     ::setrlimit(RLIMIT_DATA, &data);
-    DocumentResult result;
-    result.status = DocumentStatus::skipped;
-    result.reason = kOutOfMemory;
-    out_of_memory_message = framed_result(result);
+    out_of_memory_message = framed_result(unread(DocumentStatus::out_of_memory));
     out_of_memory_fd = result_fd;
     for (int signal : {SIGABRT, SIGSEGV, SIGBUS}) std::signal(signal, on_crash);
 }

@@ -6,7 +6,7 @@ namespace zuvediv {
 
 // In a worker after fork: limits what it may allocate from now on to cap
 // bytes (0: no limit), and makes a crash after a failed allocation report
-// kOutOfMemory on result_fd instead of a plain crash.
+// out_of_memory on result_fd instead of a plain crash.
 void limit_worker_memory(size_t cap, int result_fd);
 
 }  // namespace zuvediv

@@ -10,13 +10,7 @@ void append(DocumentResult& to, DocumentResult& part) {
     to.image_errors.insert(to.image_errors.end(), std::make_move_iterator(part.image_errors.begin()),
                            std::make_move_iterator(part.image_errors.end()));
     to.recognised_pages += part.recognised_pages;
-}
-
-DocumentResult changed_while_read() {
-    DocumentResult result;
-    result.status = DocumentStatus::skipped;
-    result.reason = "検索中にファイルが変わりました";
-    return result;
+    to.library_messages += part.library_messages;
 }
 
 }  // namespace
@@ -41,10 +35,10 @@ std::optional<WorkUnit> PartQueue::next(Clock::time_point now) {
 std::optional<DocumentResult> PartQueue::part_done(const WorkUnit& unit, DocumentResult result) {
     Document& doc = documents_.at(unit.document);
     if (doc.settled) return std::nullopt;
-    if (result.status == DocumentStatus::skipped) return settle(doc, unit.document, std::move(result));
+    if (result.status != DocumentStatus::searched) return settle(doc, unit.document, std::move(result));
     if (unit.is_first_part()) return first_part_done(doc, unit.document, std::move(result));
     // Each worker counts the pages itself; they differ if the file changed.
-    if (result.pages != doc.pages) return settle(doc, unit.document, changed_while_read());
+    if (result.pages != doc.pages) return settle(doc, unit.document, unread(DocumentStatus::changed_while_read));
     doc.early.emplace(unit.first_page, std::make_pair(unit.end_page, std::move(result)));
     merge_in_order(doc);
     if (doc.merged_to < doc.pages) return std::nullopt;

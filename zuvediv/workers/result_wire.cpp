@@ -20,10 +20,11 @@ void put(std::string& out, const std::string& s) { put_string(out, s); }
 std::string encode_result(const DocumentResult& result) {
     std::string out;
     put(out, kMagic);
-    put(out, result.status == DocumentStatus::skipped ? 1u : 0u);
-    put(out, result.reason);
+    put(out, static_cast<uint32_t>(result.status));
+    put(out, result.detail);
     put(out, static_cast<uint32_t>(result.pages));
     put(out, static_cast<uint32_t>(result.recognised_pages));
+    put(out, static_cast<uint32_t>(result.library_messages));
     put(out, static_cast<uint32_t>(result.rest_from));
     put(out, static_cast<uint32_t>(result.hits.size()));
     for (const DocumentHit& hit : result.hits) {
@@ -45,13 +46,15 @@ std::string framed_result(const DocumentResult& result) {
 std::optional<DocumentResult> decode_result(const std::string& bytes) {
     WireReader in(bytes);
     DocumentResult result;
-    uint32_t magic = 0, status = 0, pages = 0, recognised = 0, rest_from = 0, count = 0;
-    if (!in.get(magic) || magic != kMagic || !in.get(status) || !in.get(result.reason) || !in.get(pages) ||
-        !in.get(recognised) || !in.get(rest_from) || !in.get(count))
+    uint32_t magic = 0, status = 0, pages = 0, recognised = 0, messages = 0, rest_from = 0, count = 0;
+    if (!in.get(magic) || magic != kMagic || !in.get(status) || status > static_cast<uint32_t>(kLastDocumentStatus) ||
+        !in.get(result.detail) || !in.get(pages) || !in.get(recognised) || !in.get(messages) || !in.get(rest_from) ||
+        !in.get(count))
         return std::nullopt;
-    result.status = status == 1 ? DocumentStatus::skipped : DocumentStatus::searched;
+    result.status = static_cast<DocumentStatus>(status);
     result.pages = static_cast<int>(pages);
     result.recognised_pages = static_cast<int>(recognised);
+    result.library_messages = static_cast<int>(messages);
     result.rest_from = static_cast<int>(rest_from);
     for (uint32_t i = 0; i < count; ++i) {
         DocumentHit hit;

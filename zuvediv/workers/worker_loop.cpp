@@ -5,8 +5,8 @@
 #include <new>
 
 #include "common/little_endian.h"
-#include "workers/memory_limit.h"
 #include "workers/result_wire.h"
+#include "workers/standard_error_capture.h"
 
 namespace zuvediv {
 namespace {
@@ -26,12 +26,22 @@ DocumentResult guarded_work(const DocumentWork& work, const std::string& order) 
     try {
         return work(order);
     } catch (const std::bad_alloc&) {
-        return failed_document(kOutOfMemory);
+        return unread(DocumentStatus::out_of_memory);
     } catch (const std::exception& e) {
-        return failed_document(std::string("内部エラー: ") + e.what());
+        return unread(DocumentStatus::internal_error, e.what());
     } catch (...) {
-        return failed_document("内部エラー");
+        return unread(DocumentStatus::internal_error);
     }
+}
+
+// A library that could not allocate gave up on part of a page, which was
+// then not read, however the document's reading ended.
+DocumentResult read_part(const DocumentWork& work, const std::string& order) {
+    DocumentResult result = guarded_work(work, order);
+    const LibraryMessages said = take_library_messages();
+    if (said.allocation_failed) return unread(DocumentStatus::out_of_memory);
+    result.library_messages += said.lines;
+    return result;
 }
 
 bool read_frame(const WorkerPipes& pipes, std::string& frame) {
@@ -43,20 +53,14 @@ bool read_frame(const WorkerPipes& pipes, std::string& frame) {
 
 }  // namespace
 
-DocumentResult failed_document(std::string reason) {
-    DocumentResult result;
-    result.status = DocumentStatus::skipped;
-    result.reason = std::move(reason);
-    return result;
-}
-
 void serve_orders(const WorkerPipes& pipes, const WorkerFactory& factory) {
     coordinator = &pipes;
+    capture_standard_error();
     std::string setup, order;
     if (!read_frame(pipes, setup)) return;
     const DocumentWork work = factory(setup);
     while (read_frame(pipes, order)) {
-        if (!pipes.write(framed_result(guarded_work(work, order)))) break;
+        if (!pipes.write(framed_result(read_part(work, order)))) break;
     }
     coordinator = nullptr;
 }

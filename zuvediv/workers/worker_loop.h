@@ -30,7 +30,4 @@ void send_to_coordinator(const std::string& payload);
 // for recognised pages, reaches the coordinator's progress event.
 void tell_progress(const PageProgress& progress);
 
-// The result of an order whose work failed in a way the worker survived.
-DocumentResult failed_document(std::string reason);
-
 }  // namespace zuvediv

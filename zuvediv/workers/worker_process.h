@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "workers/worker_end.h"
 #include "workers/worker_loop.h"
 
 namespace zuvediv {
@@ -29,7 +30,9 @@ public:
     bool send(const std::string& bytes);
     // Appends what the worker wrote; false once it is gone and nothing is left.
     bool receive(std::string& into);
-    void kill();
+    // Ends the worker (at once when forced, else at the end of its orders),
+    // waits for it and says how it ended.
+    WorkerEnd stop(bool force);
 
     // The platform's part, defined in its own file.
     struct Impl;

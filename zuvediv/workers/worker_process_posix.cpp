@@ -7,6 +7,7 @@
 
 #include <malloc.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -74,14 +75,26 @@ struct WorkerProcess::Impl {
     int order_fd = -1;   // the coordinator writes orders
     int result_fd = -1;  // the worker writes frames
 
-    ~Impl() {
+    ~Impl() { stop(false); }
+
+    WorkerEnd stop(bool force) {
+        if (force && pid > 0) ::kill(pid, SIGKILL);  // a worker already gone keeps the end it had
         for (int* fd : {&order_fd, &result_fd}) {
             if (*fd < 0) continue;
             coordinator_ends().erase(*fd);
             ::close(*fd);
+            *fd = -1;
         }
-        while (pid > 0 && ::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        if (pid <= 0) return {};
+        int status = 0;
+        rusage usage{};
+        while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
         }
+        pid = -1;
+        WorkerEnd end;
+        end.killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+        end.peak_bytes = static_cast<size_t>(usage.ru_maxrss) * 1024;  // kilobytes here
+        return end;
     }
 };
 
@@ -138,9 +151,7 @@ bool WorkerProcess::receive(std::string& into) {
     return true;
 }
 
-void WorkerProcess::kill() {
-    if (impl_->pid > 0) ::kill(impl_->pid, SIGKILL);
-}
+WorkerEnd WorkerProcess::stop(bool force) { return impl_->stop(force); }
 
 std::vector<bool> wait_for_output(const std::vector<WorkerProcess*>& workers, std::chrono::milliseconds wait) {
     std::vector<pollfd> fds;

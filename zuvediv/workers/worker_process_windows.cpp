@@ -99,7 +99,10 @@ struct WorkerProcess::Impl {
         board_changed.notify_all();
     }
 
-    ~Impl() {
+    ~Impl() { stop(false); }
+
+    void stop(bool force) {
+        if (force && process) TerminateProcess(process, 1);
         close_handle(order_pipe);  // an idle worker ends at the end of its orders
         if (process) WaitForSingleObject(process, INFINITE);
         if (reader.joinable()) reader.join();
@@ -158,8 +161,9 @@ bool WorkerProcess::receive(std::string& into) {
     return true;
 }
 
-void WorkerProcess::kill() {
-    if (impl_->process) TerminateProcess(impl_->process, 1);
+WorkerEnd WorkerProcess::stop(bool force) {
+    impl_->stop(force);
+    return {};  // the Job makes allocations fail at the cap: no worker is ended for memory
 }
 
 std::vector<bool> wait_for_output(const std::vector<WorkerProcess*>& workers, std::chrono::milliseconds wait) {
@@ -182,7 +186,7 @@ int run_worker_process(const WorkerFactory& factory) {
     SetUnhandledExceptionFilter(end_quietly);
     HANDLE from_coordinator = GetStdHandle(STD_INPUT_HANDLE);
     to_coordinator = GetStdHandle(STD_OUTPUT_HANDLE);
-    out_of_memory_frame = framed_result(failed_document(kOutOfMemory));
+    out_of_memory_frame = framed_result(unread(DocumentStatus::out_of_memory));
     std::signal(SIGABRT, on_abort);
     const WorkerPipes pipes{[from_coordinator](char* buffer, size_t size) { return read_exact(from_coordinator, buffer, size); },
                             [](const std::string& bytes) { return write_all(to_coordinator, bytes.data(), bytes.size()); }};

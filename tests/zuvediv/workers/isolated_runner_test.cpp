@@ -1,7 +1,8 @@
 // Worker processes: results come back whole and in any order, and a hang,
-// a crash, an exception, a result cut short or an allocation over the cap
-// cost only their own document, also when it is read in parts; time without
-// progress is what counts against the limit.
+// a crash, an exception, a result cut short, an allocation over the cap or
+// the kernel's kill of a worker holding most of it cost only their own
+// document, also when it is read in parts; time without progress is what
+// counts against the limit.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -10,6 +11,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,7 +34,7 @@ DocumentResult sample(size_t index) {
 }
 
 TEST(ResultWire, RoundTripsAndRejectsTruncation) {
-    for (const DocumentResult& original : {sample(4), DocumentResult{DocumentStatus::skipped, "理由", 0, {}, {}}}) {
+    for (const DocumentResult& original : {sample(4), unread(DocumentStatus::unreadable, "理由"), unread(kLastDocumentStatus)}) {
         const std::string bytes = encode_result(original);
         const auto back = decode_result(bytes);
         ASSERT_TRUE(back);
@@ -42,6 +44,9 @@ TEST(ResultWire, RoundTripsAndRejectsTruncation) {
             EXPECT_FALSE(decode_result(bytes.substr(0, cut))) << cut;
         EXPECT_FALSE(decode_result(bytes + "x"));
     }
+    std::string beyond_the_last_status = encode_result(unread(kLastDocumentStatus));
+    ++beyond_the_last_status[4];
+    EXPECT_FALSE(decode_result(beyond_the_last_status));
 }
 
 // Announces a result of 1000 bytes to the coordinator, sends ten, and dies.
@@ -52,6 +57,17 @@ TEST(ResultWire, RoundTripsAndRejectsTruncation) {
             (void)!write(fd, "\xE8\x03\x00\x00" "0123456789", 14);
     }
     _exit(1);
+}
+
+// Holds most of the cap, touched, and is then killed as the kernel's
+// out-of-memory killer would.
+// Mapped directly: the sanitizer's own bookkeeping dies near the cap.
+[[noreturn]] void killed_holding(size_t bytes) {
+    void* block = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED) std::abort();
+    std::memset(block, 'x', bytes);
+    std::raise(SIGKILL);
+    std::abort();
 }
 
 // Poppler aborts when an allocation fails. One block over the cap, since
@@ -85,13 +101,13 @@ WorkerJob job_of(std::function<DocumentResult(const WorkUnit&)> read) {
     return job;
 }
 
-const std::string kTimedOut = "時間切れ (1 秒のあいだ読み進みませんでした)";
-const std::string kCrashed = "読み取り中に異常終了しました (PDF が壊れている可能性があります)";
-std::string skipped_as(const std::string& reason) { return encode_result({DocumentStatus::skipped, reason, 0, {}, {}}); }
+const std::string kTimedOut = encode_result(unread(DocumentStatus::timed_out, "1"));
+const std::string kCrashed = encode_result(unread(DocumentStatus::crashed));
+const std::string kOutOfMemory = encode_result(unread(DocumentStatus::out_of_memory));
 std::string shown(const std::optional<DocumentResult>& result) { return encode_result(result.value_or(DocumentResult{})); }
 
 TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
-    std::vector<std::optional<DocumentResult>> results(13);
+    std::vector<std::optional<DocumentResult>> results(14);
     std::vector<size_t> order;
     std::vector<std::string> messages(results.size());
     const RunnerLimits limits{2, std::chrono::milliseconds(1500), size_t{256} << 20};
@@ -116,8 +132,9 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
             if (index == 8) allocate_or_abort(size_t{320} << 20);
             if (index == 9) throw std::bad_alloc();  // the sanitizer's new dies instead of throwing
             if (index == 10) std::vector<char> within_cap(size_t{128} << 20, 'x');
+            if (index == 13) killed_holding(size_t{208} << 20);
             // A long document telling its progress runs past the limit; one that stops telling is cut off.
-            for (int page = 0; page < 8 && index >= 11; ++page) {
+            for (int page = 0; page < 8 && (index == 11 || index == 12); ++page) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(index == 11 ? 350 : 100));
                 tell_progress({page, index == 11});
             }
@@ -135,9 +152,10 @@ TEST(IsolatedRunner, FailuresCostOnlyTheirDocument) {
     EXPECT_NE(order.front(), 0u) << "the slow first document finishes later";
     EXPECT_EQ(recognised, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
     for (size_t i : {0u, 1u, 4u, 7u, 10u, 11u}) EXPECT_EQ(shown(results.at(i)), encode_result(sample(i))) << i;
-    const std::pair<size_t, std::string> skipped[] = {
-        {2, kTimedOut}, {3, kCrashed}, {5, "内部エラー: boom"}, {6, kCrashed}, {8, kOutOfMemory}, {9, kOutOfMemory}, {12, kTimedOut}};
-    for (const auto& [i, reason] : skipped) EXPECT_EQ(shown(results.at(i)), skipped_as(reason)) << i;
+    const std::pair<size_t, std::string> unread_ones[] = {
+        {2, kTimedOut}, {3, kCrashed}, {5, encode_result(unread(DocumentStatus::internal_error, "boom"))}, {6, kCrashed},
+        {8, kOutOfMemory}, {9, kOutOfMemory}, {12, kTimedOut}, {13, kOutOfMemory}};
+    for (const auto& [i, wire] : unread_ones) EXPECT_EQ(shown(results.at(i)), wire) << i;
 }
 
 // Documents of the runner test below, read as the worker reads a PDF: one
@@ -193,8 +211,8 @@ TEST(IsolatedRunner, SplitDocumentsMergeInPageOrderAndFailAlone) {
         EXPECT_EQ(results[i]->recognised_pages, docs[i].pages);
         EXPECT_EQ(results[i]->rest_from, 0);
     }
-    EXPECT_EQ(shown(results[1]), skipped_as(kTimedOut));
-    EXPECT_EQ(shown(results[3]), skipped_as(kCrashed));
+    EXPECT_EQ(shown(results[1]), kTimedOut);
+    EXPECT_EQ(shown(results[3]), kCrashed);
 }
 
 TEST(MemoryLimit, CapIsOneGibibyteOrHalfTheMemoryShared) {
