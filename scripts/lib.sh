@@ -54,9 +54,9 @@ ensure_japanese_locale() {
     fi
 }
 
-# The program directory as it runs under Wine: the program, and the search
-# tool as Zuvediv.exe (a console bridge) with its native build beside it.
-assemble_program_dir() {
+# The program directory for Linux users: the program, and the search tool's
+# Linux build behind Zuvediv.exe, a console bridge.
+assemble_bridge_program_dir() {
     local dir="$1"
     mkdir -p "$dir"
     cp "$BUILD_MINGW/Vivevav.exe" "$dir/"
@@ -64,21 +64,44 @@ assemble_program_dir() {
     cp "$BUILD_NATIVE/zuvediv/zuvediv" "$dir/zuvediv"
 }
 
+# The program directory with the search tool built for Windows: the program,
+# Zuvediv.exe, and the data files the tool finds beside itself: ICU's data
+# archive, poppler's encoding tables (share/poppler, Debian's poppler-data)
+# and the recogniser's languages (tessdata: jpn and eng, osd and jpn_vert
+# where installed).
+assemble_program_dir() {
+    local dir="$1" deps lang tessdata
+    deps=$(sed -n 's/^ZUVEDIV_DEPS_PREFIX:PATH=//p' "$BUILD_MINGW/CMakeCache.txt")
+    tessdata=$(ls -d /usr/share/tesseract-ocr/*/tessdata | tail -1)
+    [ -f "$BUILD_MINGW/zuvediv/Zuvediv.exe" ] && [ -d "$deps/share/icu" ] || { log "the Windows search tool is not built"; return 1; }
+    mkdir -p "$dir/tessdata" "$dir/share"
+    cp "$BUILD_MINGW/Vivevav.exe" "$BUILD_MINGW/zuvediv/Zuvediv.exe" "$dir/"
+    cp "$deps"/share/icu/*/icudt*.dat "$dir/"
+    rm -rf "$dir/share/poppler"
+    cp -r /usr/share/poppler "$dir/share/poppler"
+    for lang in jpn eng osd jpn_vert; do
+        if [ -f "$tessdata/$lang.traineddata" ]; then cp "$tessdata/$lang.traineddata" "$dir/tessdata/"; fi
+    done
+}
+
 build_native() {
     cmake -S "$ROOT" -B "$BUILD_NATIVE" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$BUILD_NATIVE" -j"$(nproc)"
 }
 
+# With the search tool's Windows libraries (built once, then cached).
 build_mingw() {
+    local deps
+    deps=$(bash "$ROOT/scripts/windows_deps/build.sh" | tail -1) && [ -d "$deps" ] || return 1
     cmake -S "$ROOT" -B "$BUILD_MINGW" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release >/dev/null
+        -DCMAKE_BUILD_TYPE=Release -DZUVEDIV_DEPS_PREFIX="$deps" >/dev/null
     cmake --build "$BUILD_MINGW" -j"$(nproc)"
 }
 
 # Both builds, each logged to build/<kind>-build.log; shows the log's end on failure.
 build_program_and_tool() {
     mkdir -p "$ROOT/build"
-    log "building the program (Windows) and the search tool (native)"
+    log "building the program and the search tool for Windows, and the search tool natively"
     build_mingw >"$ROOT/build/mingw-build.log" 2>&1 || { tail -30 "$ROOT/build/mingw-build.log"; return 1; }
     build_native >"$ROOT/build/native-build.log" 2>&1 || { tail -30 "$ROOT/build/native-build.log"; return 1; }
 }
