@@ -13,6 +13,7 @@
 #include "documents/pdf_assembly.h"
 #include "support/live_processes.h"
 #include "support/pdf_fixtures.h"
+#include "support/tool_builds.h"
 
 namespace zuvediv_test {
 namespace {
@@ -80,7 +81,10 @@ std::string huge_image() {
                         "/Font<</F1<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>>>/XObject<</Im1 5 0 R>>", {image});
 }
 
-TEST(MutationPass, EveryVariantIsSearchedOrNamedInTimeAndNoWorkerStays) {
+class MutationPass : public BothBuilds {};
+RUN_ON_BOTH_BUILDS(MutationPass);
+
+TEST_P(MutationPass, EveryVariantIsSearchedOrNamedInTimeAndNoWorkerStays) {
     const ScratchDir dir;
     const fs::path variants = dir.path() / "variants";
     fs::create_directories(variants);
@@ -100,16 +104,15 @@ TEST(MutationPass, EveryVariantIsSearchedOrNamedInTimeAndNoWorkerStays) {
     made += 2;
 
     const auto started = std::chrono::steady_clock::now();
-    // The shipped build: the sanitizer ends a process whose allocation fails
-    // instead of failing the allocation, so only this one meets the cap as users do.
     // Time enough for the bomb to reach its cap on a loaded machine.
-    const ToolRun run = run_tool_binary({"-v", "-j", "2", "-t", "60", "-m", "-r", "36", "-O", dir / "images", "-p",
-                                         kUserPassword, "invoice", variants.string()},
-                                        {}, ZUVEDIV_SHIPPED_BINARY);
+    const fs::path placed = dir.path() / "tool";
+    const ToolRun run = build().shipped().placed_in(placed).run(
+        {"-v", "-j", "2", "-t", "60", "-m", "-r", "36", "-O", dir / "images", "-p", kUserPassword, "invoice", variants.string()});
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     EXPECT_TRUE(run.exit_code >= 0 && run.exit_code <= 2) << run.exit_code << run.err;
     EXPECT_LT(seconds, 120.0);
-    EXPECT_TRUE(LiveProcesses("/proc", [&](int, const std::string& line) { return line.find(variants.string()) != std::string::npos; }).empty())
+    const std::string shown_place = build().shown(placed.string());
+    EXPECT_TRUE(LiveProcesses("/proc", [&](int, const std::string& line) { return line.find(shown_place) != std::string::npos; }).empty())
         << "a worker stayed";
     size_t reported = 0;
     std::istringstream lines(run.out);
@@ -117,7 +120,9 @@ TEST(MutationPass, EveryVariantIsSearchedOrNamedInTimeAndNoWorkerStays) {
         if (line.empty() || line[0] != '[') continue;
         ++reported;
         if (line.find(" スキップ: ") == std::string::npos && line.find(" 該当 ") == std::string::npos) ADD_FAILURE() << line;
-        EXPECT_TRUE(line.find("bomb.pdf") == std::string::npos || line.find("スキップ: メモリー不足") != std::string::npos) << line;
+        // Wine keeps no Job memory limit: there the bomb is only read (see the tool's README).
+        if (!build().is_windows())
+            EXPECT_TRUE(line.find("bomb.pdf") == std::string::npos || line.find("スキップ: メモリー不足") != std::string::npos) << line;
     }
     EXPECT_EQ(reported, made) << run.out;
 }

@@ -18,7 +18,7 @@ std::string windows_path(std::string path) {
 }
 
 ToolRun ToolBuild::run(const std::vector<std::string>& args, const Env& env) const {
-    if (!is_windows()) return run_tool_binary(args, env);
+    if (!is_windows()) return run_tool_binary(args, env, linux_binary_);
     // Wine gives every run the prefix's own %LOCALAPPDATA%, so the Windows
     // build's cache would be shared by all the tests at once.
     std::vector<std::string> command = {windows_binary_};
@@ -32,6 +32,19 @@ ToolRun ToolBuild::run(const std::vector<std::string>& args, const Env& env) con
 
 std::string ToolBuild::shown(const std::string& linux_path) const {
     return is_windows() ? windows_path(linux_path) : linux_path;
+}
+
+ToolBuild ToolBuild::placed_in(const fs::path& folder) const {
+    fs::create_directories(folder);
+    const fs::path binary = is_windows() ? windows_binary_ : linux_binary_;
+    const fs::path placed = folder / binary.filename();
+    fs::create_hard_link(binary, placed);
+    if (is_windows()) {  // the data the Windows build finds beside itself
+        for (const auto& entry : fs::directory_iterator(binary.parent_path()))
+            if (entry.path().filename() != binary.filename()) fs::create_symlink(entry.path(), folder / entry.path().filename());
+        return ToolBuild(placed.string(), linux_binary_);
+    }
+    return ToolBuild("", placed.string());
 }
 
 void BothBuilds::SetUp() {

@@ -19,15 +19,22 @@ std::string windows_path(std::string path);
 
 class ToolBuild {
 public:
-    explicit ToolBuild(std::string windows_binary = "") : windows_binary_(std::move(windows_binary)) {}
+    explicit ToolBuild(std::string windows_binary = "", std::string linux_binary = ZUVEDIV_BINARY)
+        : windows_binary_(std::move(windows_binary)), linux_binary_(std::move(linux_binary)) {}
     // Arguments that begin with '/' are paths, passed as this build takes them.
     ToolRun run(const std::vector<std::string>& args, const Env& env = {}) const;
     // A path as this build shows it in lists and messages.
     std::string shown(const std::string& linux_path) const;
     bool is_windows() const { return !windows_binary_.empty(); }
+    // The build as users get it: on Linux without the sanitizers, which end
+    // a process whose allocation fails instead of failing the allocation.
+    ToolBuild shipped() const { return ToolBuild(windows_binary_, ZUVEDIV_SHIPPED_BINARY); }
+    // This build run from its own folder, so that its processes' command
+    // lines hold that folder and are told from other tests'.
+    ToolBuild placed_in(const fs::path& folder) const;
 
 private:
-    std::string windows_binary_;
+    std::string windows_binary_, linux_binary_;
 };
 
 // Tests that run once per build: TEST_P(BothBuilds, ...) and build().

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The Windows build under Wine against the Linux build, side by side on the
+# bench corpus, best of three rounds, alternated: -j 1 and -j 2 without the
+# cache, the first search with the cache and a second one, and the lists
+# compared once the folder column is mapped. Start it by hand after
+# scripts/test.sh (it needs build/program/Zuvediv.exe).
+#   BENCH_DOCS / BENCH_PAGES / BENCH_BUILD as for bench/run.sh
+set -euo pipefail
+
+HERE=$(cd "$(dirname "$0")" && pwd)
+ROOT=$(cd "$HERE/.." && pwd)
+source "$ROOT/scripts/lib.sh"
+BUILD=${BENCH_BUILD:-$ROOT/build/bench}
+DOCS=${BENCH_DOCS:-200}
+PAGES=${BENCH_PAGES:-10}
+CORPUS=$BUILD/corpus
+WORK=$BUILD/windows
+PHRASE=Zuvtoken
+WINDOWS_TOOL=$ROOT/build/program/Zuvediv.exe
+[ -f "$WINDOWS_TOOL" ] || { echo "build the Windows tool first: bash scripts/test.sh"; exit 1; }
+
+cmake -S "$HERE" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$BUILD" -j2 --target zuvediv bare_loop make_corpus >/dev/null
+TOOL=$BUILD/zuvediv/zuvediv
+if [ ! -f "$CORPUS/.made-$DOCS-$PAGES" ]; then
+  rm -rf "$CORPUS" && mkdir -p "$CORPUS"
+  "$BUILD/make_corpus" "$CORPUS" "$DOCS" "$PAGES"
+  touch "$CORPUS/.made-$DOCS-$PAGES"
+fi
+rm -rf "$WORK" && mkdir -p "$WORK"
+export XDG_CACHE_HOME=$WORK/cache WINEPREFIX=$WORK/prefix
+"$WINESERVER" -p 2>/dev/null || true
+"$WINE" wineboot -i >/dev/null 2>&1
+trap '"$WINESERVER" -k 2>/dev/null || true' EXIT
+windows_cache=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Local)/Zuvediv
+corpus_z="Z:${CORPUS//\//\\}"
+cat "$CORPUS"/*.pdf >/dev/null
+
+declare -A SECONDS_OF
+timed() {  # timed LABEL COMMAND...
+  local label=$1; shift
+  /usr/bin/time -f "%e" -o "$WORK/time" "$@" >"$WORK/$label.out" 2>&1 || true
+  SECONDS_OF[$label]=$(cat "$WORK/time")
+}
+best() { for r in 1 2 3; do echo "${SECONDS_OF[$1$r]}"; done | sort -g | head -1; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+
+for round in 1 2 3; do
+  timed "linux_j1_$round" "$TOOL" -N -j 1 -o "$WORK/linux.csv" "$PHRASE" "$CORPUS"
+  timed "windows_j1_$round" "$WINE" "$WINDOWS_TOOL" -N -j 1 -o 'Z:\tmp\zuvediv-windows.csv' "$PHRASE" "$corpus_z"
+  timed "windows_j2_$round" "$WINE" "$WINDOWS_TOOL" -N -j 2 -o 'Z:\tmp\zuvediv-windows-j2.csv' "$PHRASE" "$corpus_z"
+  rm -rf "$windows_cache"
+  timed "windows_cold_$round" "$WINE" "$WINDOWS_TOOL" -j 1 "$PHRASE" "$corpus_z"
+  timed "windows_warm_$round" "$WINE" "$WINDOWS_TOOL" -j 1 invoice "$corpus_z"
+done
+mv /tmp/zuvediv-windows.csv /tmp/zuvediv-windows-j2.csv "$WORK/"
+sed "s#^${CORPUS//\//\\/}#${corpus_z//\\/\\\\}#" "$WORK/linux.csv" >"$WORK/linux-mapped.csv"
+
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Windows -j 1 / Linux -j 1 speed:     $(ratio "$(best linux_j1_)" "$(best windows_j1_)") (target >= 0.85)"
+echo "Windows -j 2 / its own -j 1 speed:   $(ratio "$(best windows_j1_)" "$(best windows_j2_)") (target >= 1.80)"
+echo "Windows first search with cache / -N: $(ratio "$(best windows_cold_)" "$(best windows_j1_)") (target <= 1.10)"
+echo "Windows first / second search:       $(ratio "$(best windows_cold_)" "$(best windows_warm_)") (target >= 20)"
+for list in zuvediv-windows zuvediv-windows-j2; do
+  cmp -s "$WORK/linux-mapped.csv" "$WORK/$list.csv" && echo "$list list: identical to Linux's" || echo "$list list: DIFFERENT"
+done
