@@ -64,11 +64,34 @@ assemble_bridge_program_dir() {
     cp "$BUILD_NATIVE/zuvediv/zuvediv" "$dir/zuvediv"
 }
 
+# What the search tool takes from ICU's data archive: the NFKC and
+# NFKC-casefold normalisers (text folding; SASLprep's NFKC step), SASLprep's
+# StringPrep profile, and the Windows-31J converter with the alias table that
+# finds it by name. NFC, character properties and case folding are built into
+# ICU's library itself.
+ICU_DATA_ITEMS=(nfkc.nrm nfkc_cf.nrm rfc4013.spp ibm-943_P15A-2003.cnv cnvalias.icu)
+
+# Writes DIR/<archive's name> with only ICU_DATA_ITEMS: cut_icu_data ARCHIVE DIR.
+cut_icu_data() {
+    local work name
+    work=$(mktemp -d) name=$(basename "$1")
+    mkdir "$work/cut"
+    cp "$1" "$work/$name"  # the file's name is the package's name, in and out
+    icupkg -l "$work/$name" | grep -vxF -f <(printf '%s\n' "${ICU_DATA_ITEMS[@]}") >"$work/drop.txt"
+    (cd "$work" && icupkg -r drop.txt "$name" "cut/$name" >/dev/null) &&
+        [ "$(icupkg -l "$work/cut/$name" | sort)" = "$(printf '%s\n' "${ICU_DATA_ITEMS[@]}" | sort)" ] &&
+        mv "$work/cut/$name" "$2/$name"
+    local status=$?
+    rm -rf "$work"
+    [ $status -eq 0 ] || log "cannot cut ICU's data to the tool's part"
+    return $status
+}
+
 # The program directory with the search tool built for Windows: the program,
-# Zuvediv.exe, and the data files the tool finds beside itself: ICU's data
-# archive, poppler's encoding tables (share/poppler, Debian's poppler-data)
-# and the recogniser's languages (tessdata: jpn and eng, osd and jpn_vert
-# where installed).
+# Zuvediv.exe, and the data files the tool finds beside itself: its part of
+# ICU's data archive, poppler's encoding tables (share/poppler, Debian's
+# poppler-data) and the recogniser's languages (tessdata: jpn and eng, osd
+# and jpn_vert where installed).
 assemble_program_dir() {
     local dir="$1" deps lang tessdata
     deps=$(sed -n 's/^ZUVEDIV_DEPS_PREFIX:PATH=//p' "$BUILD_MINGW/CMakeCache.txt")
@@ -76,7 +99,8 @@ assemble_program_dir() {
     [ -f "$BUILD_MINGW/zuvediv/Zuvediv.exe" ] && [ -d "$deps/share/icu" ] || { log "the Windows search tool is not built"; return 1; }
     mkdir -p "$dir/tessdata" "$dir/share"
     cp "$BUILD_MINGW/Vivevav.exe" "$BUILD_MINGW/zuvediv/Zuvediv.exe" "$dir/"
-    cp "$deps"/share/icu/*/icudt*.dat "$dir/"
+    rm -f "$dir"/icudt*.dat
+    cut_icu_data "$(ls "$deps"/share/icu/*/icudt*.dat)" "$dir" || return 1
     rm -rf "$dir/share/poppler"
     cp -r /usr/share/poppler "$dir/share/poppler"
     for lang in jpn eng osd jpn_vert; do

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests (the tool's
 # command-line tests against both of its builds), the Windows build's own
-# tests under Wine, then the tests that drive the real program under Wine.
+# tests under Wine, then the tests that drive the real program under Wine,
+# then the Windows packages (tests/package).
 # Ends with "N passed, N failed".
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
+source "$ROOT/tests/package/package_checks.sh"
 
-ensure_packages "$ROOT/scripts/packages-native.txt" "$ROOT/scripts/packages-wine.txt" || exit 1
+ensure_packages "$ROOT/scripts/packages-native.txt" "$ROOT/scripts/packages-wine.txt" "$ROOT/scripts/packages-package.txt" || exit 1
 
 passed=0
 failed=0
@@ -23,11 +25,12 @@ count_report() {
     add_counts $((total - bad)) "$bad"
 }
 
-# Runs a Windows test program under Wine with an XML report beside it.
+# Runs a Windows test program under Wine with an XML report beside it;
+# further arguments go to the program.
 run_wine_tests() {
     local exe="$1" report="${1%.exe}.xml"
     rm -f "$report"
-    (cd "$(dirname "$exe")" && timeout 1800 "$WINE" "$exe" --gtest_output="xml:$(basename "$report")" </dev/null)
+    (cd "$(dirname "$exe")" && timeout 1800 "$WINE" "$exe" --gtest_output="xml:$(basename "$report")" "${@:2}" </dev/null)
     count_report "$report" "$(basename "$exe")"
 }
 
@@ -46,7 +49,7 @@ build_mingw >"$ROOT/build/mingw-build.log" 2>&1 || {
 ensure_japanese_locale
 VIVEVAV_FORCE_XVFB=1 ensure_display || add_counts 0 1
 prefix=$(mktemp -d /tmp/vivevav-wine-XXXXXX)
-trap 'stop_wine; rm -rf "$prefix"; stop_display' EXIT
+trap 'package_cleanup; WINEPREFIX="$prefix" stop_wine; rm -rf "$prefix"; stop_display' EXIT
 prepare_prefix "$prefix"
 export XDG_CACHE_HOME="$prefix/page-cache"  # the Linux tool's cache goes with the prefix
 if [ "$cross_built" -eq 1 ]; then
@@ -74,7 +77,12 @@ if [ "$cross_built" -eq 1 ]; then
     run_wine_tests "$BUILD_MINGW/tests/zuvediv/windows/zuvediv_windows_tests.exe"
     run_wine_tests "$BUILD_MINGW/tests/zuvediv/windows/zuvediv_windows_worker_tests.exe"
     log "Wine tests of the program"
-    run_wine_tests "$BUILD_MINGW/tests/wine/wine_tests.exe"
+    run_wine_tests "$BUILD_MINGW/tests/wine/wine_tests.exe" --gtest_filter='-PackagedProgram.*'
+fi
+
+if [ "$cross_built" -eq 1 ] && [ "$native_built" -eq 1 ]; then
+    log "the Windows packages: made, unpacked and installed in fresh prefixes"
+    test_packages
 fi
 
 echo

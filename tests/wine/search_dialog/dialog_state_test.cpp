@@ -4,6 +4,7 @@
 
 #include "resources/resource.h"
 #include "support/program_under_test.h"
+#include "version.h"
 
 // Then the mode switch looks at the file system and keeps the subfolder choice.
 TEST(DialogState, FirstStartShowsTheTemplateStateTheAboutBoxAndModeSwitchesFollowTheFileSystem) {
@@ -25,7 +26,7 @@ TEST(DialogState, FirstStartShowsTheTemplateStateTheAboutBoxAndModeSwitchesFollo
     // The About box opens from both menus and stores nothing.
     const std::wstring about = L"バージョン情報 PDF Vivevav";
     RemoteDialog box = program.OpenDialog(ID_HELP_ABOUT, about);
-    EXPECT_TRUE(FindWindowExW(box.Window(), nullptr, L"Static", L"PDF Vivevav, Version 1.0.1"));
+    EXPECT_TRUE(FindWindowExW(box.Window(), nullptr, L"Static", L"" VIVEVAV_ABOUT_TEXT));
     SetWindowPos(box.Window(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     box.PostKey(IDOK, VK_ESCAPE);
     ASSERT_TRUE(box.WaitClosed());
