@@ -1,7 +1,7 @@
 #pragma once
 // Poppler sets up fonts and colour management on first use, which is slow
-// and not thread-safe. Doing it once in the coordinator lets every worker
-// process start with it done.
+// and not thread-safe: each worker does it once as it starts, before its
+// first document, so that no document's time limit pays for it.
 namespace zuvediv {
 
 void send_poppler_messages_to_standard_error();
