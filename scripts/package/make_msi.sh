@@ -11,7 +11,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 frozen=$(TZ=UTC date -d "@$epoch" '+%F %T')
-at_commit() { TZ=UTC LC_ALL=C.UTF-8 faketime "$frozen" "$@"; }
+# -f: a clock stopped at that second; without it faketime only starts the
+# clock there, and a slow run writes a later second into the summary.
+at_commit() { TZ=UTC LC_ALL=C.UTF-8 faketime -f "$frozen" "$@"; }
 
 /usr/bin/python3 "$here/make_wxs.py" "$folder" "$version" "$commit" "$work/renames.sql" >"$work/program.wxs"
 package_code=$(grep -o -m1 '<Package Id="[^"]*"' "$work/program.wxs" | cut -d'"' -f2)
