@@ -38,12 +38,16 @@ void send_poppler_messages_to_standard_error() {
     poppler::set_debug_error_function(to_standard_error, nullptr);
 }
 
-void warm_up_poppler(bool with_rendering) {
-    const std::string pdf = tiny_pdf();
-    std::unique_ptr<poppler::document> doc(
-        poppler::document::load_from_raw_data(pdf.data(), static_cast<int>(pdf.size())));
-    if (!doc) return;
-    std::unique_ptr<poppler::page> page(doc->create_page(0));
+struct WarmPoppler::KeptDocument {
+    std::string pdf = tiny_pdf();  // poppler reads the document from here
+    std::unique_ptr<poppler::document> document;
+};
+
+WarmPoppler::WarmPoppler(bool with_rendering) : kept_(std::make_unique<KeptDocument>()) {
+    kept_->document.reset(
+        poppler::document::load_from_raw_data(kept_->pdf.data(), static_cast<int>(kept_->pdf.size())));
+    if (!kept_->document) return;
+    std::unique_ptr<poppler::page> page(kept_->document->create_page(0));
     if (!page) return;
     page->text_list();
     if (with_rendering) {
@@ -52,5 +56,7 @@ void warm_up_poppler(bool with_rendering) {
         renderer.render_page(page.get(), 36, 36);
     }
 }
+
+WarmPoppler::~WarmPoppler() = default;
 
 }  // namespace zuvediv

@@ -136,9 +136,9 @@ DocumentWork document_worker(const std::string& setup_bytes) {
     std::optional<WorkerSetup> setup = decode_setup(setup_bytes);
     if (!setup) throw std::runtime_error("作業の設定が壊れています");
     send_poppler_messages_to_standard_error();
-    warm_up_poppler(setup->images.has_value());
+    auto poppler = std::make_shared<WarmPoppler>(setup->images.has_value());
     auto worker = std::make_shared<DocumentWorker>(std::move(*setup));
-    return [worker](const std::string& order_bytes) {
+    return [poppler, worker](const std::string& order_bytes) {
         const std::optional<WorkOrder> order = decode_order(order_bytes);
         if (!order) return unread(DocumentStatus::internal_error, "指示が壊れています");
         return worker->search(*order);
