@@ -55,12 +55,24 @@ void rewrite_keeping_size_and_time(const std::string& path) {
     SetFileTime(file.get(), nullptr, nullptr, &written);
 }
 
+// The index and volume as the system's one-call answer gives them: caches
+// kept by earlier builds stay valid.
+void expect_index_and_volume_of(const std::string& path, const FileIdentity& identity) {
+    const UniqueHandle file(CreateFileW(extended_path(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, 0, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    ASSERT_TRUE(GetFileInformationByHandle(file.get(), &info)) << path;
+    EXPECT_EQ(identity.inode, static_cast<int64_t>((uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow)) << path;
+    EXPECT_EQ(identity.device, static_cast<int64_t>(info.dwVolumeSerialNumber)) << path;
+}
+
 TEST(WindowsFileIdentity, SameFileByAnySpellingAndAChangeInPlaceIsSeen) {
     const ScratchFolder dir;
     const std::string pdf = dir / "請求書 一月.pdf";
     write_bytes(pdf, "%PDF-1.4");
     const std::optional<FileIdentity> before = identify_file(pdf);
     ASSERT_TRUE(before);
+    expect_index_and_volume_of(pdf, *before);
     EXPECT_EQ(before->path.find('\\'), std::string::npos) << before->path;
     EXPECT_EQ(before->path.rfind(identity_path(dir.path()) + "/", 0), 0u) << "below its folder's identity path";
     for (const std::string& spelling : {dir / "sub\\..\\請求書 一月.PDF", "\\\\?\\" + pdf}) {
@@ -79,6 +91,7 @@ TEST(WindowsFileIdentity, SameFileByAnySpellingAndAChangeInPlaceIsSeen) {
     write_bytes(deep + "\\奥.pdf", "%PDF-1.4");
     const std::optional<FileIdentity> deep_file = identify_file(deep + "\\奥.pdf");
     ASSERT_TRUE(deep_file) << "past MAX_PATH";
+    expect_index_and_volume_of(deep + "\\奥.pdf", *deep_file);
     EXPECT_EQ(deep_file->path.rfind(identity_path(deep) + "/", 0), 0u) << deep_file->path;
     EXPECT_FALSE(identify_file(dir.path())) << "a folder";
     EXPECT_FALSE(identify_file(dir / "無い.pdf"));
