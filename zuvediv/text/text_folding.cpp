@@ -38,9 +38,39 @@ void TextFolder::append(FoldedText& out, char32_t c, uint32_t begin, uint32_t en
     out.source_end.push_back(end);
 }
 
+namespace {
+
+constexpr char32_t kPlaneSize = 0x10000;
+
+}  // namespace
+
 bool TextFolder::has_boundary_before(char32_t c) const {
     // No ASCII character combines with what precedes it.
-    return c < 0x80 || normaliser_->hasBoundaryBefore(unify_lookalike(c));
+    if (c < 0x80) return true;
+    if (c >= kPlaneSize) return normaliser_->hasBoundaryBefore(unify_lookalike(c));
+    if (boundary_before_.empty()) boundary_before_.assign(kPlaneSize, 0);
+    uint8_t& known = boundary_before_[c];
+    if (known == 0) known = normaliser_->hasBoundaryBefore(unify_lookalike(c)) ? 1 : 2;
+    return known == 1;
+}
+
+const std::u32string& TextFolder::single_form(char32_t c) const {
+    auto cached = single_forms_.find(c);
+    if (cached != single_forms_.end()) return cached->second;
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::UnicodeString folded = normaliser_->normalize(icu::UnicodeString(static_cast<UChar32>(c)), status);
+    throw_if_out_of_memory(status);
+    std::u32string forms;
+    if (U_FAILURE(status)) {
+        forms.push_back(c);
+    } else {
+        for (int32_t k = 0; k < folded.length();) {
+            const UChar32 f = folded.char32At(k);
+            forms.push_back(static_cast<char32_t>(f));
+            k += U16_LENGTH(f);
+        }
+    }
+    return single_forms_.emplace(c, std::move(forms)).first->second;
 }
 
 void TextFolder::fold_single(FoldedText& out, char32_t c, uint32_t at) const {
@@ -54,24 +84,16 @@ void TextFolder::fold_single(FoldedText& out, char32_t c, uint32_t at) const {
         append(out, c, at, at + 1);
         return;
     }
-    auto cached = single_cache_.find(c);
-    if (cached == single_cache_.end()) {
-        UErrorCode status = U_ZERO_ERROR;
-        const icu::UnicodeString folded = normaliser_->normalize(icu::UnicodeString(static_cast<UChar32>(c)), status);
-        throw_if_out_of_memory(status);
-        std::u32string forms;
-        if (U_FAILURE(status)) {
-            forms.push_back(c);
-        } else {
-            for (int32_t k = 0; k < folded.length();) {
-                const UChar32 f = folded.char32At(k);
-                forms.push_back(static_cast<char32_t>(f));
-                k += U16_LENGTH(f);
-            }
+    if (c < kPlaneSize) {
+        if (single_form_of_.empty()) single_form_of_.assign(kPlaneSize, 0);
+        char32_t& known = single_form_of_[c];
+        if (known == 0) {
+            const std::u32string& forms = single_form(c);
+            known = forms.size() == 1 ? forms[0] : kFormElsewhere;
         }
-        cached = single_cache_.emplace(c, std::move(forms)).first;
+        if (known != kFormElsewhere) return append(out, known, at, at + 1);
     }
-    for (char32_t f : cached->second) append(out, f, at, at + 1);
+    for (char32_t f : single_form(c)) append(out, f, at, at + 1);
 }
 
 FoldedText TextFolder::fold(const std::u32string& source) const {

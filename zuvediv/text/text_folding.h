@@ -28,11 +28,17 @@ private:
     void append(FoldedText& out, char32_t c, uint32_t begin, uint32_t end) const;
     bool has_boundary_before(char32_t c) const;
     void fold_single(FoldedText& out, char32_t c, uint32_t at) const;
+    const std::u32string& single_form(char32_t c) const;
     bool ignore_case_;
     const icu::Normalizer2* normaliser_ = nullptr;
-    // Folded forms of lone characters seen so far: kana and the like are
-    // not inert but almost always stand alone, and ICU calls add up.
-    mutable std::unordered_map<char32_t, std::u32string> single_cache_;
+    // What ICU said of each character seen so far: kana and the like are
+    // not inert but almost always stand alone, and ICU calls add up (a warm
+    // search spent a third of its time here). Characters of the Basic
+    // Multilingual Plane are looked up by index; a zero entry is not yet asked.
+    static constexpr char32_t kFormElsewhere = 0xFFFFFFFF;  // the form is not one such character
+    mutable std::vector<char32_t> single_form_of_;
+    mutable std::vector<uint8_t> boundary_before_;  // 1 yes, 2 no
+    mutable std::unordered_map<char32_t, std::u32string> single_forms_;
 };
 
 // Maps one member of each code-page look-alike pair onto the other.
