@@ -5,6 +5,7 @@
 
 #include "pdf_writer.h"
 #include "support/pdf_fixtures.h"
+#include "support/tool_builds.h"
 
 namespace zuvediv_test {
 namespace {
@@ -42,6 +43,22 @@ TEST(ScannedPages, FoundByDefaultNotWithTextLayerOnlyAndFromTheCacheAsAFreshRead
         EXPECT_EQ(says(run, kFromCache), steps[i].from_cache) << i << run.out;
         EXPECT_EQ(says(run, steps[i].recognised ? kRecognisedOne : "文字認識"), steps[i].recognised) << i << run.out;
     }
+}
+
+class ScannedFolder : public BothBuilds {};
+RUN_ON_BOTH_BUILDS(ScannedFolder);
+
+// A folder of scans: both builds recognise the same words and list them alike.
+TEST_P(ScannedFolder, ListedAlikeByBothBuilds) {
+    const ScratchDir dir;
+    fs::create_directories(dir / "scans");
+    pdf_writer::write_scanned_pdf(dir / "scans/one.pdf", {{{20, 20, "請求書 INVOICE 2026"}, {20, 60, "Delivery schedule"}}}, 300, 100);
+    pdf_writer::write_scanned_pdf(dir / "scans/two.pdf", {{{20, 20, "請求書 INVOICE 2026"}}, {{20, 20, "Delivery schedule"}}}, 300, 100);
+    const ToolRun run = build().run({"-N", "-P", "-o", dir / "list.csv", "delivery schedule", dir / "scans"});
+    EXPECT_EQ(run.exit_code, 0) << run.out << run.err;
+    EXPECT_EQ(ReadFileBytes(dir / "list.csv"), "\xEF\xBB\xBFファイル,ページ,検索文字列,該当箇所\r\n"
+                                               "one.pdf,1,delivery schedule,請求書 INVOICE 2026 Delivery schedule\r\n"
+                                               "two.pdf,2,delivery schedule,Delivery schedule\r\n");
 }
 
 }  // namespace
