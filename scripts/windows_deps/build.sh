@@ -20,9 +20,10 @@ DOWNLOADS="$CACHE/src"
 STAMP=.complete
 
 # Debian source packages, in build order.
-SOURCES=(zlib libpng1.6 libjpeg-turbo tiff freetype openjpeg2 lcms2 poppler icu sqlite3 leptonlib tesseract)
+SOURCES=(mimalloc zlib libpng1.6 libjpeg-turbo tiff freetype openjpeg2 lcms2 poppler icu sqlite3 leptonlib tesseract)
 # name, source package to unpack first ("-": none), build function
 STEPS=(
+    "mimalloc mimalloc build_mimalloc"
     "zlib zlib build_zlib"
     "libpng libpng1.6 build_libpng"
     "libjpeg libjpeg-turbo build_libjpeg"
@@ -39,7 +40,7 @@ STEPS=(
     "tesseract tesseract build_tesseract"
 )
 # What the tool links; checked before the prefix counts as complete.
-PC_MODULES="tesseract poppler-cpp icu-uc icu-i18n sqlite3 libpng libjpeg libtiff-4 lept"
+PC_MODULES="tesseract poppler-cpp icu-uc icu-i18n sqlite3 libpng libjpeg libtiff-4 lept mimalloc"
 
 declare -A VERSION
 
