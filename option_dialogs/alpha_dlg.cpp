@@ -20,7 +20,7 @@ BOOL CAlphaDlg::OnInitDialog() {
 }
 
 void CAlphaDlg::OnOK() {
-    const auto opacity = ReadIntField(m_hwnd, IDC_VALUE_EDIT, kOpacityMin, kOpacityMax);
+    const auto opacity = ReadIntField(m_hwnd, IDC_VALUE_EDIT, search_contract::kOpacityMin, search_contract::kOpacityMax);
     if (!opacity) return;  // stays open; nothing written
     m_opacity = *opacity;
     SaveOpacity(AppProfile(), m_opacity);

@@ -27,7 +27,7 @@ BOOL CWakuDlg::OnInitDialog() {
 }
 
 void CWakuDlg::OnOK() {
-    const auto width = ReadIntField(m_hwnd, IDC_VALUE_EDIT, kFrameWidthMin, kFrameWidthMax);
+    const auto width = ReadIntField(m_hwnd, IDC_VALUE_EDIT, search_contract::kFrameWidthMin, search_contract::kFrameWidthMax);
     if (!width) return;  // stays open; nothing written
     m_frameWidth = *width;
     m_frameColourRef = m_colourButton.GetColor();

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "common/search_contract.h"
+
 // What one search reads from the dialog at the moment of the click.
 struct SearchRequest {
     bool closePrompt = false;         // 1006
@@ -20,9 +22,9 @@ struct SearchRequest {
     bool fieldSearchString = false;   // 1016
     bool progress = false;            // 1011
     std::wstring password;
-    int32_t opacity = 10;
-    uint32_t frameWidth = 1;
-    uint32_t frameColourRgb = 0xFF0000;
+    int32_t opacity = search_contract::kOpacityDefault;
+    uint32_t frameWidth = search_contract::kFrameWidthDefault;
+    uint32_t frameColourRgb = search_contract::kFrameColourDefault;
     std::wstring searchString;        // 1005
     std::wstring inputPath;           // 1000
     std::wstring programDirectory;

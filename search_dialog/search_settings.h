@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/search_contract.h"
 #include "winlayer/profile.h"
 
 // The check boxes that are stored as they stand: checked or not.
@@ -22,9 +23,9 @@ struct SearchSettings {
     bool folderMode = false;
     std::wstring inputName;
     std::wstring outputFolderName;
-    int32_t opacity = 10;
-    uint32_t frameWidth = 1;
-    uint32_t frameColourRgb = 0xFF0000;
+    int32_t opacity = search_contract::kOpacityDefault;
+    uint32_t frameWidth = search_contract::kFrameWidthDefault;
+    uint32_t frameColourRgb = search_contract::kFrameColourDefault;
     std::wstring csvFileName;
     SearchSwitches switches;
     int32_t imageFormat = 0;  // index into the format list; other values select nothing

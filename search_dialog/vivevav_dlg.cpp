@@ -56,8 +56,8 @@ void CVivevavDlg::AddAboutToSystemMenu() {
 void CVivevavDlg::FillImageFormats() {
     const HWND list = Item(IDC_IMAGE_FORMAT);
     SendMessageW(list, CB_RESETCONTENT, 0, 0);
-    for (const ImageFormat& format : kImageFormats)
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(format.listText));
+    for (const auto& named : search_contract::kImageFormats)
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ImageFormatListText(named.format)));
 }
 
 void CVivevavDlg::EnterFileMode() {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/search_contract.h"
 #include "search_dialog/ht_browse_ctrl.h"
 #include "winlayer/dialog_base.h"
 
@@ -16,9 +17,9 @@ public:
     // Values that the option dialogs and the search run read or replace.
     std::wstring m_password;        // never stored
     int32_t m_rememberedSubfolder = 0;
-    int32_t m_opacity = 10;         // 2..10, 10 = opaque
-    uint32_t m_frameWidth = 1;      // 1..100
-    uint32_t m_frameColour = 0;     // RGB form 0x00RRGGBB
+    int32_t m_opacity = search_contract::kOpacityDefault;
+    uint32_t m_frameWidth = search_contract::kFrameWidthDefault;
+    uint32_t m_frameColour = search_contract::kFrameColourDefault;  // RGB form 0x00RRGGBB
     std::wstring m_programDirectory;
 
 protected:
