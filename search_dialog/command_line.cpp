@@ -98,7 +98,7 @@ std::wstring ComposeSearchCommandLine(const SearchRequest& r) {
     w.QuotedProgram(ToolPath(r.programDirectory));
     w.Plain(L" ");
     if (r.subfolders) w.Plain(L" -s");
-    if (r.createImage) w.Plain(L" -m");
+    if (r.switches.createImage) w.Plain(L" -m");
     if (const auto* format = search_contract::image_format_at(r.imageFormat))
         w.Plain(L" -F " + search_contract::widen_ascii(format->option_value));
     if (!r.outputFolder.empty()) {
@@ -110,11 +110,11 @@ std::wstring ComposeSearchCommandLine(const SearchRequest& r) {
         w.Quoted(*csv);
     }
     // The tool writes a column unless told not to.
-    if (!r.header) w.Plain(L" -H");
-    if (!r.fieldFolder) w.Plain(L" -P");
-    if (!r.fieldFile) w.Plain(L" -Q");
-    if (!r.fieldSearchString) w.Plain(L" -R");
-    if (r.progress) w.Plain(L" -v");
+    if (!r.switches.header) w.Plain(L" -H");
+    if (!r.switches.fieldFolder) w.Plain(L" -P");
+    if (!r.switches.fieldFile) w.Plain(L" -Q");
+    if (!r.switches.fieldSearchString) w.Plain(L" -R");
+    if (r.switches.progress) w.Plain(L" -v");
     if (!r.password.empty()) {
         w.Plain(L" -p ");
         w.Quoted(r.password);
@@ -129,7 +129,7 @@ std::wstring ComposeSearchCommandLine(const SearchRequest& r) {
     w.Quoted(r.searchString);
     w.Plain(L" ");
     w.Quoted(r.inputPath);
-    const wchar_t* prefix = r.closePrompt ? L"cmd.exe /C \"" : L"cmd.exe /K \"";
+    const wchar_t* prefix = r.switches.closeCommandPrompt ? L"cmd.exe /C \"" : L"cmd.exe /K \"";
     return prefix + w.Text() + L"\"";
 }
 

@@ -5,18 +5,8 @@
 #include <string>
 
 #include "common/search_contract.h"
+#include "search_dialog/search_switches.h"
 #include "winlayer/profile.h"
-
-// The check boxes that are stored as they stand: checked or not.
-struct SearchSwitches {
-    bool header = false;
-    bool fieldFolder = false;
-    bool fieldFile = false;
-    bool fieldSearchString = false;
-    bool progress = false;
-    bool createImage = false;
-    bool closeCommandPrompt = false;
-};
 
 struct SearchSettings {
     int32_t lastSubfolder = 0;  // 0 = no, anything else = yes

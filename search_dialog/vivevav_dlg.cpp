@@ -73,7 +73,7 @@ void CVivevavDlg::EnterFolderMode() {
 }
 
 void CVivevavDlg::UpdateControlState() {
-    SetDefaultButton(IsSearchReady(TextLength(IDC_INPUT_PATH), TextLength(IDC_SEARCH_STRING)));
+    UpdateDefaultButton();
     if (IsCreateImageAllowed(TextLength(IDC_OUTPUT_FOLDER))) {
         Enable(IDC_CREATE_IMAGE, true);
     } else {
@@ -82,8 +82,8 @@ void CVivevavDlg::UpdateControlState() {
     }
 }
 
-void CVivevavDlg::SetDefaultButton(bool ready) {
-    const int newDefault = ChooseDefaultButton(ready, TextLength(IDC_SEARCH_STRING));
+void CVivevavDlg::UpdateDefaultButton() {
+    const int newDefault = ChooseDefaultButton(IsSearchReady(TextLength(IDC_INPUT_PATH), TextLength(IDC_SEARCH_STRING)));
     const int other = newDefault == IDC_SEARCH ? IDCANCEL : IDC_SEARCH;
     const HWND otherButton = Item(other);
     const HWND defaultButton = Item(newDefault);
@@ -118,7 +118,7 @@ void CVivevavDlg::OnModeRadio() {
 
 void CVivevavDlg::OnCreateImage() { Enable(IDC_IMAGE_FORMAT, IsChecked(IDC_CREATE_IMAGE)); }
 
-void CVivevavDlg::OnChangeSearchString() { SetDefaultButton(TextLength(IDC_INPUT_PATH) > 0); }
+void CVivevavDlg::OnChangeSearchString() { UpdateDefaultButton(); }
 
 void CVivevavDlg::OnChangeOutputFolder() {
     if (TextLength(IDC_OUTPUT_FOLDER) == 0) SetCheck(IDC_CLOSE_PROMPT, false);
@@ -154,7 +154,7 @@ INT_PTR CVivevavDlg::OnMessage(UINT msg, WPARAM wp, LPARAM, bool& handled) {
     switch (msg) {
     case WM_SYSCOMMAND:
         if ((wp & 0xFFF0) == IDM_ABOUTBOX) {
-            OnSysCommand(static_cast<UINT>(wp));
+            OnSysCommand();
             handled = true;
             return TRUE;
         }
@@ -172,7 +172,7 @@ INT_PTR CVivevavDlg::OnMessage(UINT msg, WPARAM wp, LPARAM, bool& handled) {
     return 0;
 }
 
-void CVivevavDlg::OnSysCommand(UINT) { OnAbout(); }
+void CVivevavDlg::OnSysCommand() { OnAbout(); }
 
 bool CVivevavDlg::OnPaint() {
     if (!IsIconic(m_hwnd)) return false;

@@ -6,6 +6,7 @@
 
 #include "common/search_contract.h"
 #include "search_dialog/ht_browse_ctrl.h"
+#include "search_dialog/search_switches.h"
 #include "winlayer/dialog_base.h"
 
 // The program's main window: gathers one search and runs the search tool.
@@ -32,15 +33,18 @@ protected:
 private:
     // Re-evaluates the default push button and the create-image checkbox.
     void UpdateControlState();
-    void SetDefaultButton(bool ready);
+    // Search becomes the default push button when a search is ready, else Close.
+    void UpdateDefaultButton();
     void AddAboutToSystemMenu();
     void ApplyStoredSettings();
     void SaveSettings();
+    // The stored check boxes as they stand.
+    SearchSwitches CheckedSwitches() const;
     void FillImageFormats();
     void EnterFileMode();
     void EnterFolderMode();
 
-    void OnSysCommand(UINT command);
+    void OnSysCommand();
     bool OnPaint();
     void OnModeRadio();
     void OnCreateImage();

@@ -33,18 +33,18 @@ struct SettingsRow {
 const SettingsRow kRows[] = {
     ROW("as the dialog starts with nothing stored", (void)r),
     ROW("the tool's defaults leave every option out",
-        r.header = r.fieldFolder = r.fieldFile = r.fieldSearchString = true; r.imageFormat = -1),
+        r.switches.header = r.switches.fieldFolder = r.switches.fieldFile = r.switches.fieldSearchString = true; r.imageFormat = -1),
     ROW("every switch on",
-        r.subfolders = r.createImage = r.progress = r.closePrompt = true; r.imageFormat = 2;
+        r.subfolders = r.switches.createImage = r.switches.progress = r.switches.closeCommandPrompt = true; r.imageFormat = 2;
         r.outputFolder = L"C:\\Out"; r.csvFileName = L"result"; r.password = L"secret"),
     ROW("JPEG", r.imageFormat = 1),
     ROW("a format index that names none", r.imageFormat = 3),
-    ROW("image without a selected format", r.createImage = true; r.outputFolder = L"D:\\img"; r.imageFormat = -1),
+    ROW("image without a selected format", r.switches.createImage = true; r.outputFolder = L"D:\\img"; r.imageFormat = -1),
     ROW("lowest opacity, widest frame, black", r.opacity = 2; r.frameWidth = 100; r.frameColourRgb = 0),
     ROW("just below opaque, just above the thinnest", r.opacity = 9; r.frameWidth = 2),
     ROW("white frame", r.frameColourRgb = 0xFFFFFF),
     ROW("blue frame", r.frameColourRgb = 0xFF),
-    ROW("some columns left out", r.header = r.fieldFile = true),
+    ROW("some columns left out", r.switches.header = r.switches.fieldFile = true),
     ROW("Japanese everywhere",
         r.searchString = L"請求書"; r.inputPath = L"C:\\書類\\２０２４年"; r.outputFolder = L"C:\\画像";
         r.csvFileName = L"結果"; r.password = L"合言葉"; r.programDirectory = L"C:\\ツール"),
@@ -68,15 +68,15 @@ const SettingsRow kRows[] = {
 zuvediv::Options ToolSettingsFor(const SearchRequest& r) {
     zuvediv::Options o;
     o.recursive = r.subfolders;
-    o.make_images = r.createImage;
+    o.make_images = r.switches.createImage;
     if (const auto* format = search_contract::image_format_at(r.imageFormat)) o.format = format->format;
     o.image_folder = Utf8(r.outputFolder);
     o.csv_file = Utf8(CompleteCsvFileName(r.csvFileName).value_or(L""));
-    o.no_header = !r.header;
-    o.no_folder_column = !r.fieldFolder;
-    o.no_file_column = !r.fieldFile;
-    o.no_phrase_column = !r.fieldSearchString;
-    o.verbose = r.progress;
+    o.no_header = !r.switches.header;
+    o.no_folder_column = !r.switches.fieldFolder;
+    o.no_file_column = !r.switches.fieldFile;
+    o.no_phrase_column = !r.switches.fieldSearchString;
+    o.verbose = r.switches.progress;
     o.password = Utf8(r.password);
     o.opacity_tenths = r.opacity;
     o.line_width = static_cast<int>(r.frameWidth);
@@ -114,7 +114,7 @@ TEST(SearchContract, TheToolReadsBackEverySettingTheDialogHeld) {
         SearchRequest request = DialogAtStart();
         row.change(request);
         const std::wstring line = ComposeSearchCommandLine(request);
-        EXPECT_EQ(line.rfind(request.closePrompt ? L"cmd.exe /C " : L"cmd.exe /K ", 0), 0u) << row.name;
+        EXPECT_EQ(line.rfind(request.switches.closeCommandPrompt ? L"cmd.exe /C " : L"cmd.exe /K ", 0), 0u) << row.name;
         const auto parsed = zuvediv::parse_command_line(ToolArguments(line, request.programDirectory));
         EXPECT_EQ(parsed.error, "") << row.name;
         EXPECT_EQ(Described(parsed.options), Described(ToolSettingsFor(request))) << row.name;

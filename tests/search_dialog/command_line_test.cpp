@@ -11,7 +11,7 @@ namespace {
 // Everything off: no option piece at all.
 SearchRequest Bare() {
     SearchRequest r;
-    r.header = r.fieldFolder = r.fieldFile = r.fieldSearchString = true;
+    r.switches.header = r.switches.fieldFolder = r.switches.fieldFile = r.switches.fieldSearchString = true;
     r.frameColourRgb = 0x1000000;
     r.searchString = L"invoice";
     r.inputPath = L"C:\\Docs";
@@ -22,8 +22,8 @@ SearchRequest Bare() {
 
 TEST(SearchCommandLine, WorkedExampleAndTheBoundariesOfEachPiece) {
     SearchRequest r = Bare();
-    r.subfolders = r.createImage = r.progress = r.closePrompt = true;
-    r.fieldFolder = r.fieldSearchString = false;
+    r.subfolders = r.switches.createImage = r.switches.progress = r.switches.closeCommandPrompt = true;
+    r.switches.fieldFolder = r.switches.fieldSearchString = false;
     r.imageFormat = 1;
     r.outputFolder = L"C:\\Out";
     r.csvFileName = L"result";
@@ -40,7 +40,7 @@ TEST(SearchCommandLine, WorkedExampleAndTheBoundariesOfEachPiece) {
         PIECE(r.csvFileName = L"a", L""),             PIECE(r.csvFileName = L"ab", L" -o \"ab.csv\""),
         PIECE(r.opacity = 9, L" -a 9"),               PIECE(r.frameWidth = 2, L" -w 2"),
         PIECE(r.frameColourRgb = 0, L" -C 0"),        PIECE(r.frameColourRgb = 0xFFFFFF, L" -C FFFFFF"),
-        PIECE(r.header = r.fieldFile = false, L" -H -Q"),
+        PIECE(r.switches.header = r.switches.fieldFile = false, L" -H -Q"),
     };
 #undef PIECE
     const std::wstring prefix = L"cmd.exe /K \"\"C:\\Tools\\Zuvediv.exe\" ", suffix = L" \"invoice\" \"C:\\Docs\"\"";
@@ -84,7 +84,7 @@ TEST(CommandLineQuoting, HostileFieldsArriveIntactAndNothingElseRuns) {
     for (const std::wstring& text : fields) {
         for (bool closePrompt : {false, true}) {
             SearchRequest r = Bare();
-            r.closePrompt = closePrompt;
+            r.switches.closeCommandPrompt = closePrompt;
             r.searchString = r.inputPath = r.password = r.outputFolder = text;
             r.csvFileName = text + L".csv";
             EXPECT_EQ(ArgumentsSeen(ComposeSearchCommandLine(r)),

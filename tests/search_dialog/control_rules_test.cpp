@@ -4,10 +4,10 @@
 
 #include "resources/resource.h"
 
-// A pick updates the dialog with whatever the fields hold: a search string
-// without an input path must not make Search the default. (The dialog's other
-// enabling cases are shown under Wine.)
+// Under Wine a path without a search string is shown; a search string
+// without a path only here.
 TEST(ControlRules, SearchBecomesTheDefaultOnlyWithBothPathAndString) {
-    EXPECT_EQ(std::vector({ChooseDefaultButton(IsSearchReady(1, 1), 1), ChooseDefaultButton(IsSearchReady(0, 3), 3)}),
-              std::vector({IDC_SEARCH, IDCANCEL}));
+    struct Case { const char* name; std::size_t pathLength, stringLength; int defaultButton; };
+    const Case cases[] = {{"both", 1, 1, IDC_SEARCH}, {"a search string without a path", 0, 3, IDCANCEL}};
+    for (const Case& c : cases) EXPECT_EQ(ChooseDefaultButton(IsSearchReady(c.pathLength, c.stringLength)), c.defaultButton) << c.name;
 }
