@@ -1,5 +1,7 @@
 #include "option_dialogs/image_options.h"
 
+#include "option_dialogs/profile_sections.h"
+
 using profile_section::kSettings;
 using namespace search_contract;
 

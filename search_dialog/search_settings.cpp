@@ -1,6 +1,7 @@
 #include "search_dialog/search_settings.h"
 
 #include "option_dialogs/image_options.h"
+#include "option_dialogs/profile_sections.h"
 
 using profile_section::kCsv;
 using profile_section::kSettings;

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "app/window_position.h"
 #include "resources/resource.h"
 #include "search_dialog/control_rules.h"
 #include "search_dialog/image_formats.h"
@@ -30,7 +29,7 @@ BOOL CVivevavDlg::OnInitDialog() {
     AddAboutToSystemMenu();
     SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
-    RestoreWindowPosition(m_hwnd, kPositionValue, PlacementTest::WholeWindow);
+    RestorePosition(kPositionValue, PlacementTest::WholeWindow);
 
     ApplyStoredSettings();
 
@@ -189,6 +188,6 @@ bool CVivevavDlg::OnPaint() {
 }
 
 void CVivevavDlg::OnDestroy() {
-    SaveWindowPosition(m_hwnd, kPositionValue);
+    SavePosition(kPositionValue);
     SaveSettings();
 }

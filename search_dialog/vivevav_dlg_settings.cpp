@@ -5,7 +5,7 @@
 #include "search_dialog/control_rules.h"
 #include "search_dialog/search_settings.h"
 #include "search_dialog/vivevav_dlg.h"
-#include "winlayer/registry_profile.h"
+#include "winlayer/app_profile.h"
 
 namespace {
 // Which control shows each stored check box.
