@@ -4,6 +4,7 @@
 // lines that the tool's Linux build leaves for the console bridge under Wine.
 // The dialog composes its command line from these and the tool parses by
 // them. Plain C++17, so both programs, on every platform, and the bridge use it.
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
