@@ -6,18 +6,16 @@
 
 TEST(ImageOptions, LoadClampsEachReading) {
     // Each reading of what is stored under one name; the others are missing.
+    // Negative values, read signed and unsigned, are shown under Wine.
     struct Case { const char* name; const wchar_t* valueName; MemoryProfile::Value stored; int32_t opacity; uint32_t width; int32_t signedWidth; uint32_t colourRef; };
-    const uint32_t minus5 = static_cast<uint32_t>(-5);
     const Case cases[] = {
         {"nothing stored", L"Nothing", 0u, 10, 1, 1, 0x0000FF},
         {"opacity below the range", L"AlphaValue", 1u, 2, 1, 1, 0x0000FF},
         {"lowest opacity", L"AlphaValue", 2u, 2, 1, 1, 0x0000FF},
         {"opacity above the range", L"AlphaValue", 11u, 10, 1, 1, 0x0000FF},
-        {"negative opacity", L"AlphaValue", minus5, 2, 1, 1, 0x0000FF},
         {"width 0", L"WidthValue", 0u, 10, 1, 1, 0x0000FF},
         {"widest", L"WidthValue", 100u, 10, 100, 100, 0x0000FF},
         {"width above the range", L"WidthValue", 101u, 10, 100, 100, 0x0000FF},
-        {"negative width: 100 unsigned, 1 signed", L"WidthValue", minus5, 10, 100, 1, 0x0000FF},
         {"white", L"ColorRefValue", 0xFFFFFFu, 10, 1, 1, 0xFFFFFF},
         {"above white", L"ColorRefValue", 0x01000000u, 10, 1, 1, 0xFFFFFF},
     };
