@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include "option_dialogs/profile_sections.h"
 #include "search_dialog/vivevav_dlg.h"
+#include "winlayer/app_profile.h"
 #include "winlayer/app_services.h"
 #include "winlayer/browse_edit.h"
 #include "winlayer/com_apartment.h"
@@ -17,12 +19,12 @@ BOOL CVivevavApp::InitInstance() {
     BrowseEdit::RegisterWindowClass();
 
     RegistryProfile profile(L"Rudedode", ApplicationName());
-    SetAppProfile(&profile);
+    SetAppProfile(profile, profile_section::kWindowPlacement);
     {
         CVivevavDlg dialog;
         dialog.DoModal(nullptr);  // however it ended, the same steps follow
     }
-    SetAppProfile(nullptr);
+    ClearAppProfile();
     ReleaseComApartment();  // entered by the first picker, if any
     return FALSE;
 }

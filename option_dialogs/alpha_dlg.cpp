@@ -1,10 +1,9 @@
 #include "option_dialogs/alpha_dlg.h"
 
-#include "app/window_position.h"
 #include "option_dialogs/image_options.h"
 #include "resources/resource.h"
+#include "winlayer/app_profile.h"
 #include "winlayer/int_field_exchange.h"
-#include "winlayer/registry_profile.h"
 
 namespace {
 const wchar_t kPositionValue[] = L"AlphaDlgPos";
@@ -13,18 +12,18 @@ const wchar_t kPositionValue[] = L"AlphaDlgPos";
 CAlphaDlg::CAlphaDlg() : DialogBase(IDD_ALPHA_DIALOG) {}
 
 BOOL CAlphaDlg::OnInitDialog() {
-    RestoreWindowPosition(m_hwnd, kPositionValue, PlacementTest::FirstPlacement);
+    RestorePosition(kPositionValue, PlacementTest::FirstPlacement);
     m_opacity = LoadOpacity(AppProfile());
     SetControlInt(m_hwnd, IDC_VALUE_EDIT, m_opacity);
     return TRUE;  // the focus goes to the first tab stop, the set button
 }
 
 void CAlphaDlg::OnOK() {
-    const auto opacity = ReadIntField(m_hwnd, IDC_VALUE_EDIT, kOpacityMin, kOpacityMax);
+    const auto opacity = ReadIntField(m_hwnd, IDC_VALUE_EDIT, search_contract::kOpacityMin, search_contract::kOpacityMax);
     if (!opacity) return;  // stays open; nothing written
     m_opacity = *opacity;
     SaveOpacity(AppProfile(), m_opacity);
     DialogBase::OnOK();
 }
 
-void CAlphaDlg::OnDestroy() { SaveWindowPosition(m_hwnd, kPositionValue); }
+void CAlphaDlg::OnDestroy() { SavePosition(kPositionValue); }

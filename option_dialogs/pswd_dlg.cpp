@@ -1,6 +1,5 @@
 #include "option_dialogs/pswd_dlg.h"
 
-#include "app/window_position.h"
 #include "resources/resource.h"
 
 namespace {
@@ -10,7 +9,7 @@ const wchar_t kPositionValue[] = L"PswdDlgPos";
 CPswdDlg::CPswdDlg() : DialogBase(IDD_PSWD_DIALOG) {}
 
 BOOL CPswdDlg::OnInitDialog() {
-    RestoreWindowPosition(m_hwnd, kPositionValue, PlacementTest::FirstPlacement);
+    RestorePosition(kPositionValue, PlacementTest::FirstPlacement);
     SetDlgItemTextW(m_hwnd, IDC_PASSWORD_EDIT, m_password.c_str());
     return TRUE;  // the focus goes to the first tab stop, OK
 }
@@ -21,4 +20,4 @@ void CPswdDlg::OnOK() {
     DialogBase::OnOK();
 }
 
-void CPswdDlg::OnDestroy() { SaveWindowPosition(m_hwnd, kPositionValue); }
+void CPswdDlg::OnDestroy() { SavePosition(kPositionValue); }

@@ -1,10 +1,9 @@
 #include "option_dialogs/waku_dlg.h"
 
-#include "app/window_position.h"
 #include "option_dialogs/image_options.h"
 #include "resources/resource.h"
+#include "winlayer/app_profile.h"
 #include "winlayer/int_field_exchange.h"
-#include "winlayer/registry_profile.h"
 
 namespace {
 const wchar_t kPositionValue[] = L"RectangleDlgPos";
@@ -16,7 +15,7 @@ CWakuDlg::CWakuDlg() : DialogBase(IDD_WAKU_DIALOG) { ColourButton::RegisterWindo
 
 BOOL CWakuDlg::OnInitDialog() {
     m_colourButton.Attach(Item(IDC_COLOUR_BUTTON));
-    RestoreWindowPosition(m_hwnd, kPositionValue, PlacementTest::FirstPlacement);
+    RestorePosition(kPositionValue, PlacementTest::FirstPlacement);
     m_frameWidth = LoadFrameWidthSigned(AppProfile());
     SetControlInt(m_hwnd, IDC_VALUE_EDIT, m_frameWidth);
     m_colourButton.EnableOtherButton(L"他の色...", true);
@@ -27,7 +26,7 @@ BOOL CWakuDlg::OnInitDialog() {
 }
 
 void CWakuDlg::OnOK() {
-    const auto width = ReadIntField(m_hwnd, IDC_VALUE_EDIT, kFrameWidthMin, kFrameWidthMax);
+    const auto width = ReadIntField(m_hwnd, IDC_VALUE_EDIT, search_contract::kFrameWidthMin, search_contract::kFrameWidthMax);
     if (!width) return;  // stays open; nothing written
     m_frameWidth = *width;
     m_frameColourRef = m_colourButton.GetColor();
@@ -36,4 +35,4 @@ void CWakuDlg::OnOK() {
     DialogBase::OnOK();
 }
 
-void CWakuDlg::OnDestroy() { SaveWindowPosition(m_hwnd, kPositionValue); }
+void CWakuDlg::OnDestroy() { SavePosition(kPositionValue); }

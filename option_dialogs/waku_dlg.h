@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "option_dialogs/image_options.h"
 #include "winlayer/colour_button.h"
 #include "winlayer/dialog_base.h"
 
@@ -9,9 +10,9 @@ class CWakuDlg : public DialogBase {
 public:
     CWakuDlg();
 
-    int32_t m_frameWidth = 1;
-    uint32_t m_frameColourRgb = 0;        // 0x00RRGGBB, what the search dialog holds
-    uint32_t m_frameColourRef = 0x0000FF;  // 0x00BBGGRR, stored and shown on the button
+    int32_t m_frameWidth = search_contract::kFrameWidthDefault;
+    uint32_t m_frameColourRgb = search_contract::kFrameColourDefault;  // what the search dialog holds
+    uint32_t m_frameColourRef = kFrameColourRefDefault;                // stored and shown on the button
 
 protected:
     BOOL OnInitDialog() override;

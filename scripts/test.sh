@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native unit tests (the tool's
-# command-line tests against both of its builds), the Windows build's own
-# tests under Wine, then the tests that drive the real program under Wine,
-# then the Windows packages (tests/package).
+# Checks the include directions, builds everything and runs every test:
+# native unit tests (the tool's command-line tests against both of its
+# builds), the Windows build's own tests under Wine, then the tests that
+# drive the real program under Wine, then the Windows packages (tests/package).
 # Ends with "N passed, N failed".
 set -uo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -33,6 +33,9 @@ run_wine_tests() {
     (cd "$(dirname "$exe")" && timeout 1800 "$WINE" "$exe" --gtest_output="xml:$(basename "$report")" "${@:2}" </dev/null)
     count_report "$report" "$(basename "$exe")"
 }
+
+log "include directions (scripts/check_layers.py)"
+if python3 "$ROOT/scripts/check_layers.py"; then add_counts 1 0; else add_counts 0 1; fi
 
 mkdir -p "$ROOT/build"
 log "native build"

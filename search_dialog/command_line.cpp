@@ -2,8 +2,6 @@
 
 #include <cwchar>
 
-#include "search_dialog/image_formats.h"
-
 namespace {
 // Characters that cmd.exe acts on outside its quotes; a line break may end
 // the command there.
@@ -27,7 +25,9 @@ std::wstring Hex(uint32_t value) {
     return buffer;
 }
 
-const wchar_t kToolName[] = L"\\Zuvediv.exe";
+std::wstring ToolPath(const std::wstring& programDirectory) {
+    return programDirectory + L"\\" + search_contract::widen_ascii(search_contract::kToolFileName);
+}
 }  // namespace
 
 void CmdFieldWriter::Put(wchar_t c) {
@@ -95,11 +95,12 @@ std::optional<std::wstring> CompleteCsvFileName(const std::wstring& text) {
 
 std::wstring ComposeSearchCommandLine(const SearchRequest& r) {
     CmdFieldWriter w;
-    w.QuotedProgram(r.programDirectory + kToolName);
+    w.QuotedProgram(ToolPath(r.programDirectory));
     w.Plain(L" ");
     if (r.subfolders) w.Plain(L" -s");
-    if (r.createImage) w.Plain(L" -m");
-    if (const ImageFormat* format = ImageFormatAt(r.imageFormat)) w.Plain(std::wstring(L" -F ") + format->toolName);
+    if (r.switches.createImage) w.Plain(L" -m");
+    if (const auto* format = search_contract::image_format_at(r.imageFormat))
+        w.Plain(L" -F " + search_contract::widen_ascii(format->option_value));
     if (!r.outputFolder.empty()) {
         w.Plain(L" -O ");
         w.Quoted(r.outputFolder);
@@ -109,29 +110,32 @@ std::wstring ComposeSearchCommandLine(const SearchRequest& r) {
         w.Quoted(*csv);
     }
     // The tool writes a column unless told not to.
-    if (!r.header) w.Plain(L" -H");
-    if (!r.fieldFolder) w.Plain(L" -P");
-    if (!r.fieldFile) w.Plain(L" -Q");
-    if (!r.fieldSearchString) w.Plain(L" -R");
-    if (r.progress) w.Plain(L" -v");
+    if (!r.switches.header) w.Plain(L" -H");
+    if (!r.switches.fieldFolder) w.Plain(L" -P");
+    if (!r.switches.fieldFile) w.Plain(L" -Q");
+    if (!r.switches.fieldSearchString) w.Plain(L" -R");
+    if (r.switches.progress) w.Plain(L" -v");
     if (!r.password.empty()) {
         w.Plain(L" -p ");
         w.Quoted(r.password);
     }
-    if (r.opacity < 10) w.Plain(L" -a " + std::to_wstring(r.opacity));
-    if (r.frameWidth > 1) w.Plain(L" -w " + std::to_wstring(static_cast<int32_t>(r.frameWidth)));
-    if (r.frameColourRgb <= 0xFFFFFF) w.Plain(L" -C " + Hex(r.frameColourRgb));
+    // Opacity and width are left out at the tool's defaults; a colour is left
+    // out only when it names none.
+    if (r.opacity < search_contract::kOpacityDefault) w.Plain(L" -a " + std::to_wstring(r.opacity));
+    if (r.frameWidth > static_cast<uint32_t>(search_contract::kFrameWidthDefault))
+        w.Plain(L" -w " + std::to_wstring(static_cast<int32_t>(r.frameWidth)));
+    if (r.frameColourRgb <= search_contract::kFrameColourMax) w.Plain(L" -C " + Hex(r.frameColourRgb));
     w.Plain(L" ");
     w.Quoted(r.searchString);
     w.Plain(L" ");
     w.Quoted(r.inputPath);
-    const wchar_t* prefix = r.closePrompt ? L"cmd.exe /C \"" : L"cmd.exe /K \"";
+    const wchar_t* prefix = r.switches.closeCommandPrompt ? L"cmd.exe /C \"" : L"cmd.exe /K \"";
     return prefix + w.Text() + L"\"";
 }
 
 std::wstring ComposeHelpCommandLine(const std::wstring& programDirectory) {
     CmdFieldWriter w;
-    w.QuotedProgram(programDirectory + kToolName);
+    w.QuotedProgram(ToolPath(programDirectory));
     w.Plain(L" -h");
     return L"cmd.exe /K \"" + w.Text() + L"\"";
 }

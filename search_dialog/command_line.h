@@ -6,23 +6,20 @@
 #include <optional>
 #include <string>
 
+#include "common/search_contract.h"
+#include "search_dialog/search_switches.h"
+
 // What one search reads from the dialog at the moment of the click.
 struct SearchRequest {
-    bool closePrompt = false;         // 1006
+    SearchSwitches switches;          // createImage only while 1007 is enabled too
     bool subfolders = false;          // 1008
-    bool createImage = false;         // 1007 enabled and checked
     int imageFormat = -1;             // 1012 selection, -1 for none
     std::wstring outputFolder;        // 1004
     std::wstring csvFileName;         // 1009, before or after the name rule
-    bool header = false;              // 1013
-    bool fieldFolder = false;         // 1014
-    bool fieldFile = false;           // 1015
-    bool fieldSearchString = false;   // 1016
-    bool progress = false;            // 1011
     std::wstring password;
-    int32_t opacity = 10;
-    uint32_t frameWidth = 1;
-    uint32_t frameColourRgb = 0xFF0000;
+    int32_t opacity = search_contract::kOpacityDefault;
+    uint32_t frameWidth = search_contract::kFrameWidthDefault;
+    uint32_t frameColourRgb = search_contract::kFrameColourDefault;
     std::wstring searchString;        // 1005
     std::wstring inputPath;           // 1000
     std::wstring programDirectory;

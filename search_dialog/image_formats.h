@@ -1,25 +1,15 @@
 #pragma once
-// The image formats the search can write. A format's index is its place in
-// this table: the list box shows the entries in this order, the stored
-// "ImageFormat" value is that index, and the search run passes the entry's
-// tool name as "-F name".
-#include <cstddef>
-#include <iterator>
+// The image format list: one item for each of the tool's formats, in the
+// tool's order. An item's index is its place in search_contract::kImageFormats:
+// the stored "ImageFormat" value is that index, and the search run passes the
+// format's name as "-F name".
+#include "common/search_contract.h"
 
-struct ImageFormat {
-    const wchar_t* listText;
-    const wchar_t* toolName;
-};
-
-inline constexpr ImageFormat kImageFormats[] = {
-    {L"PNG形式", L"png"},
-    {L"JPEG形式", L"jpeg"},
-    {L"TIFF形式", L"tiff"},
-};
-
-// The format at a list index, or nothing for an index that names none
-// (-1 when the list has no selection).
-inline const ImageFormat* ImageFormatAt(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= std::size(kImageFormats)) return nullptr;
-    return &kImageFormats[index];
+inline const wchar_t* ImageFormatListText(search_contract::ImageFormat format) {
+    switch (format) {
+    case search_contract::ImageFormat::png: return L"PNG形式";
+    case search_contract::ImageFormat::jpeg: return L"JPEG形式";
+    case search_contract::ImageFormat::tiff: return L"TIFF形式";
+    }
+    return L"";
 }

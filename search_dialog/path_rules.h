@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "winlayer/path_elements.h"
+
 // Paths live in buffers of 260 characters, terminator included.
 constexpr std::size_t kMaxPathChars = 259;
 
@@ -22,10 +24,3 @@ std::optional<std::wstring> PathForFileMode(const std::wstring& text, const Path
 
 // New text for the input path on entering folder mode, or nothing to keep it.
 std::optional<std::wstring> PathForFolderMode(const std::wstring& text, const PathLookup& lookup);
-
-// The path without its last element and the backslash before it; a drive
-// root keeps its backslash (C:\a.pdf -> C:\).
-std::wstring RemoveLastElement(const std::wstring& path);
-
-// The path's last element: what follows its last backslash, or its drive.
-std::wstring LastElement(const std::wstring& path);

@@ -1,11 +1,35 @@
 #include "search_dialog/search_settings.h"
 
 #include "option_dialogs/image_options.h"
+#include "option_dialogs/profile_sections.h"
 
 using profile_section::kCsv;
 using profile_section::kSettings;
 
 namespace {
+const wchar_t kLastSubfolder[] = L"LastSubfolder";
+const wchar_t kFileOrFolder[] = L"FileOrFolder";
+const wchar_t kInputName[] = L"InputName";
+const wchar_t kOutputFolderName[] = L"OutputFolderName";
+const wchar_t kOutputFile[] = L"OutputFile";  // under Settings\CSV
+const wchar_t kImageFormat[] = L"ImageFormat";
+const wchar_t kCloseCommandPrompt[] = L"CloseCommandPrompt";
+
+// The check boxes stored before the image format, in the order they are written.
+struct StoredSwitch {
+    const std::wstring& section;
+    const wchar_t* name;
+    bool SearchSwitches::*member;
+};
+const StoredSwitch kStoredSwitches[] = {
+    {kCsv, L"Header", &SearchSwitches::header},
+    {kCsv, L"FieldFolder", &SearchSwitches::fieldFolder},
+    {kCsv, L"FieldFile", &SearchSwitches::fieldFile},
+    {kCsv, L"FieldSString", &SearchSwitches::fieldSearchString},
+    {kSettings, L"Progress", &SearchSwitches::progress},
+    {kSettings, L"CreateImage", &SearchSwitches::createImage},
+};
+
 bool ReadCheck(const Profile& p, const std::wstring& section, const wchar_t* name) {
     return p.GetInt(section, name, 0) != 0;
 }
@@ -16,22 +40,17 @@ void WriteCheck(Profile& p, const std::wstring& section, const wchar_t* name, bo
 
 SearchSettings LoadSearchSettings(const Profile& p) {
     SearchSettings s;
-    s.lastSubfolder = static_cast<int32_t>(p.GetInt(kSettings, L"LastSubfolder", 0));
-    s.folderMode = p.GetInt(kSettings, L"FileOrFolder", 99) == 1;
-    s.inputName = p.GetString(kSettings, L"InputName", L"");
-    s.outputFolderName = p.GetString(kSettings, L"OutputFolderName", L"");
+    s.lastSubfolder = static_cast<int32_t>(p.GetInt(kSettings, kLastSubfolder, 0));
+    s.folderMode = p.GetInt(kSettings, kFileOrFolder, 99) == 1;
+    s.inputName = p.GetString(kSettings, kInputName, L"");
+    s.outputFolderName = p.GetString(kSettings, kOutputFolderName, L"");
     s.opacity = LoadOpacity(p);
     s.frameWidth = LoadFrameWidthUnsigned(p);
     s.frameColourRgb = ColourRefToRgb(LoadFrameColourRef(p));
-    s.csvFileName = p.GetString(kCsv, L"OutputFile", L"");
-    s.switches.header = ReadCheck(p, kCsv, L"Header");
-    s.switches.fieldFolder = ReadCheck(p, kCsv, L"FieldFolder");
-    s.switches.fieldFile = ReadCheck(p, kCsv, L"FieldFile");
-    s.switches.fieldSearchString = ReadCheck(p, kCsv, L"FieldSString");
-    s.switches.progress = ReadCheck(p, kSettings, L"Progress");
-    s.switches.createImage = ReadCheck(p, kSettings, L"CreateImage");
-    s.imageFormat = static_cast<int32_t>(p.GetInt(kSettings, L"ImageFormat", 0));
-    s.switches.closeCommandPrompt = ReadCheck(p, kSettings, L"CloseCommandPrompt");
+    s.csvFileName = p.GetString(kCsv, kOutputFile, L"");
+    for (const StoredSwitch& stored : kStoredSwitches) s.switches.*stored.member = ReadCheck(p, stored.section, stored.name);
+    s.imageFormat = static_cast<int32_t>(p.GetInt(kSettings, kImageFormat, 0));
+    s.switches.closeCommandPrompt = ReadCheck(p, kSettings, kCloseCommandPrompt);
     return s;
 }
 
@@ -39,27 +58,22 @@ void SaveSearchSettings(Profile& p, const SearchDialogState& s) {
     // One stored input path serves both modes; a path of 0 or 1 character is not kept.
     const bool keepInput = s.inputText.size() > 1 && (s.fileModeChecked || s.folderModeChecked);
     if (keepInput && s.fileModeChecked) {
-        p.WriteInt(kSettings, L"LastSubfolder", static_cast<uint32_t>(s.rememberedSubfolder));
-        p.WriteInt(kSettings, L"FileOrFolder", 0);
-        p.WriteString(kSettings, L"InputName", s.inputText);
+        p.WriteInt(kSettings, kLastSubfolder, static_cast<uint32_t>(s.rememberedSubfolder));
+        p.WriteInt(kSettings, kFileOrFolder, 0);
+        p.WriteString(kSettings, kInputName, s.inputText);
     } else if (keepInput) {
-        WriteCheck(p, kSettings, L"LastSubfolder", s.subfolderChecked);
-        p.WriteInt(kSettings, L"FileOrFolder", 1);
-        p.WriteString(kSettings, L"InputName", s.inputText);
+        WriteCheck(p, kSettings, kLastSubfolder, s.subfolderChecked);
+        p.WriteInt(kSettings, kFileOrFolder, 1);
+        p.WriteString(kSettings, kInputName, s.inputText);
     } else {
-        p.WriteInt(kSettings, L"FileOrFolder", 0);
-        p.WriteString(kSettings, L"InputName", L"");
-        p.WriteInt(kSettings, L"LastSubfolder", 0);
+        p.WriteInt(kSettings, kFileOrFolder, 0);
+        p.WriteString(kSettings, kInputName, L"");
+        p.WriteInt(kSettings, kLastSubfolder, 0);
     }
     // An emptied field keeps the previous value.
-    if (!s.outputFolderText.empty()) p.WriteString(kSettings, L"OutputFolderName", s.outputFolderText);
-    if (!s.csvFileNameText.empty()) p.WriteString(kCsv, L"OutputFile", s.csvFileNameText);
-    WriteCheck(p, kCsv, L"Header", s.switches.header);
-    WriteCheck(p, kCsv, L"FieldFolder", s.switches.fieldFolder);
-    WriteCheck(p, kCsv, L"FieldFile", s.switches.fieldFile);
-    WriteCheck(p, kCsv, L"FieldSString", s.switches.fieldSearchString);
-    WriteCheck(p, kSettings, L"Progress", s.switches.progress);
-    WriteCheck(p, kSettings, L"CreateImage", s.switches.createImage);
-    p.WriteInt(kSettings, L"ImageFormat", static_cast<uint32_t>(s.imageFormat));
-    WriteCheck(p, kSettings, L"CloseCommandPrompt", s.switches.closeCommandPrompt);
+    if (!s.outputFolderText.empty()) p.WriteString(kSettings, kOutputFolderName, s.outputFolderText);
+    if (!s.csvFileNameText.empty()) p.WriteString(kCsv, kOutputFile, s.csvFileNameText);
+    for (const StoredSwitch& stored : kStoredSwitches) WriteCheck(p, stored.section, stored.name, s.switches.*stored.member);
+    p.WriteInt(kSettings, kImageFormat, static_cast<uint32_t>(s.imageFormat));
+    WriteCheck(p, kSettings, kCloseCommandPrompt, s.switches.closeCommandPrompt);
 }

@@ -4,27 +4,18 @@
 #include <cstdint>
 #include <string>
 
+#include "common/search_contract.h"
+#include "search_dialog/search_switches.h"
 #include "winlayer/profile.h"
-
-// The check boxes that are stored as they stand: checked or not.
-struct SearchSwitches {
-    bool header = false;
-    bool fieldFolder = false;
-    bool fieldFile = false;
-    bool fieldSearchString = false;
-    bool progress = false;
-    bool createImage = false;
-    bool closeCommandPrompt = false;
-};
 
 struct SearchSettings {
     int32_t lastSubfolder = 0;  // 0 = no, anything else = yes
     bool folderMode = false;
     std::wstring inputName;
     std::wstring outputFolderName;
-    int32_t opacity = 10;
-    uint32_t frameWidth = 1;
-    uint32_t frameColourRgb = 0xFF0000;
+    int32_t opacity = search_contract::kOpacityDefault;
+    uint32_t frameWidth = search_contract::kFrameWidthDefault;
+    uint32_t frameColourRgb = search_contract::kFrameColourDefault;
     std::wstring csvFileName;
     SearchSwitches switches;
     int32_t imageFormat = 0;  // index into the format list; other values select nothing

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "app/window_position.h"
 #include "resources/resource.h"
 #include "search_dialog/control_rules.h"
 #include "search_dialog/image_formats.h"
@@ -30,7 +29,7 @@ BOOL CVivevavDlg::OnInitDialog() {
     AddAboutToSystemMenu();
     SendMessageW(m_hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessageW(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
-    RestoreWindowPosition(m_hwnd, kPositionValue, PlacementTest::WholeWindow);
+    RestorePosition(kPositionValue, PlacementTest::WholeWindow);
 
     ApplyStoredSettings();
 
@@ -56,8 +55,8 @@ void CVivevavDlg::AddAboutToSystemMenu() {
 void CVivevavDlg::FillImageFormats() {
     const HWND list = Item(IDC_IMAGE_FORMAT);
     SendMessageW(list, CB_RESETCONTENT, 0, 0);
-    for (const ImageFormat& format : kImageFormats)
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(format.listText));
+    for (const auto& named : search_contract::kImageFormats)
+        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ImageFormatListText(named.format)));
 }
 
 void CVivevavDlg::EnterFileMode() {
@@ -73,7 +72,7 @@ void CVivevavDlg::EnterFolderMode() {
 }
 
 void CVivevavDlg::UpdateControlState() {
-    SetDefaultButton(IsSearchReady(TextLength(IDC_INPUT_PATH), TextLength(IDC_SEARCH_STRING)));
+    UpdateDefaultButton();
     if (IsCreateImageAllowed(TextLength(IDC_OUTPUT_FOLDER))) {
         Enable(IDC_CREATE_IMAGE, true);
     } else {
@@ -82,8 +81,8 @@ void CVivevavDlg::UpdateControlState() {
     }
 }
 
-void CVivevavDlg::SetDefaultButton(bool ready) {
-    const int newDefault = ChooseDefaultButton(ready, TextLength(IDC_SEARCH_STRING));
+void CVivevavDlg::UpdateDefaultButton() {
+    const int newDefault = ChooseDefaultButton(IsSearchReady(TextLength(IDC_INPUT_PATH), TextLength(IDC_SEARCH_STRING)));
     const int other = newDefault == IDC_SEARCH ? IDCANCEL : IDC_SEARCH;
     const HWND otherButton = Item(other);
     const HWND defaultButton = Item(newDefault);
@@ -118,7 +117,7 @@ void CVivevavDlg::OnModeRadio() {
 
 void CVivevavDlg::OnCreateImage() { Enable(IDC_IMAGE_FORMAT, IsChecked(IDC_CREATE_IMAGE)); }
 
-void CVivevavDlg::OnChangeSearchString() { SetDefaultButton(TextLength(IDC_INPUT_PATH) > 0); }
+void CVivevavDlg::OnChangeSearchString() { UpdateDefaultButton(); }
 
 void CVivevavDlg::OnChangeOutputFolder() {
     if (TextLength(IDC_OUTPUT_FOLDER) == 0) SetCheck(IDC_CLOSE_PROMPT, false);
@@ -154,7 +153,7 @@ INT_PTR CVivevavDlg::OnMessage(UINT msg, WPARAM wp, LPARAM, bool& handled) {
     switch (msg) {
     case WM_SYSCOMMAND:
         if ((wp & 0xFFF0) == IDM_ABOUTBOX) {
-            OnSysCommand(static_cast<UINT>(wp));
+            OnSysCommand();
             handled = true;
             return TRUE;
         }
@@ -172,7 +171,7 @@ INT_PTR CVivevavDlg::OnMessage(UINT msg, WPARAM wp, LPARAM, bool& handled) {
     return 0;
 }
 
-void CVivevavDlg::OnSysCommand(UINT) { OnAbout(); }
+void CVivevavDlg::OnSysCommand() { OnAbout(); }
 
 bool CVivevavDlg::OnPaint() {
     if (!IsIconic(m_hwnd)) return false;
@@ -189,6 +188,6 @@ bool CVivevavDlg::OnPaint() {
 }
 
 void CVivevavDlg::OnDestroy() {
-    SaveWindowPosition(m_hwnd, kPositionValue);
+    SavePosition(kPositionValue);
     SaveSettings();
 }

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "common/search_contract.h"
 #include "search_dialog/ht_browse_ctrl.h"
+#include "search_dialog/search_switches.h"
 #include "winlayer/dialog_base.h"
 
 // The program's main window: gathers one search and runs the search tool.
@@ -16,9 +18,9 @@ public:
     // Values that the option dialogs and the search run read or replace.
     std::wstring m_password;        // never stored
     int32_t m_rememberedSubfolder = 0;
-    int32_t m_opacity = 10;         // 2..10, 10 = opaque
-    uint32_t m_frameWidth = 1;      // 1..100
-    uint32_t m_frameColour = 0;     // RGB form 0x00RRGGBB
+    int32_t m_opacity = search_contract::kOpacityDefault;
+    uint32_t m_frameWidth = search_contract::kFrameWidthDefault;
+    uint32_t m_frameColour = search_contract::kFrameColourDefault;  // RGB form 0x00RRGGBB
     std::wstring m_programDirectory;
 
 protected:
@@ -31,15 +33,18 @@ protected:
 private:
     // Re-evaluates the default push button and the create-image checkbox.
     void UpdateControlState();
-    void SetDefaultButton(bool ready);
+    // Search becomes the default push button when a search is ready, else Close.
+    void UpdateDefaultButton();
     void AddAboutToSystemMenu();
     void ApplyStoredSettings();
     void SaveSettings();
+    // The stored check boxes as they stand.
+    SearchSwitches CheckedSwitches() const;
     void FillImageFormats();
     void EnterFileMode();
     void EnterFolderMode();
 
-    void OnSysCommand(UINT command);
+    void OnSysCommand();
     bool OnPaint();
     void OnModeRadio();
     void OnCreateImage();

@@ -17,9 +17,9 @@ void CVivevavDlg::OnSearch() {
     SearchRequest request;
     request.searchString = Text(IDC_SEARCH_STRING);
     request.inputPath = Text(IDC_INPUT_PATH);
-    request.closePrompt = IsChecked(IDC_CLOSE_PROMPT);
+    request.switches = CheckedSwitches();
+    request.switches.createImage = request.switches.createImage && IsWindowEnabled(Item(IDC_CREATE_IMAGE));
     request.subfolders = IsChecked(IDC_SUBFOLDERS);
-    request.createImage = IsWindowEnabled(Item(IDC_CREATE_IMAGE)) && IsChecked(IDC_CREATE_IMAGE);
     request.imageFormat = static_cast<int>(SendMessageW(Item(IDC_IMAGE_FORMAT), CB_GETCURSEL, 0, 0));
     request.outputFolder = Text(IDC_OUTPUT_FOLDER);
     request.csvFileName = Text(IDC_CSV_FILE_NAME);
@@ -28,11 +28,6 @@ void CVivevavDlg::OnSearch() {
         if (*completed != request.csvFileName) SetDlgItemTextW(m_hwnd, IDC_CSV_FILE_NAME, completed->c_str());
         request.csvFileName = *completed;
     }
-    request.header = IsChecked(IDC_CSV_HEADER);
-    request.fieldFolder = IsChecked(IDC_CSV_FOLDER);
-    request.fieldFile = IsChecked(IDC_CSV_FILE);
-    request.fieldSearchString = IsChecked(IDC_CSV_SEARCH_STRING);
-    request.progress = IsChecked(IDC_PROGRESS);
     request.password = m_password;
     request.opacity = m_opacity;
     request.frameWidth = m_frameWidth;

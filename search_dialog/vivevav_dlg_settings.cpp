@@ -5,7 +5,7 @@
 #include "search_dialog/control_rules.h"
 #include "search_dialog/search_settings.h"
 #include "search_dialog/vivevav_dlg.h"
-#include "winlayer/registry_profile.h"
+#include "winlayer/app_profile.h"
 
 namespace {
 // Which control shows each stored check box.
@@ -51,6 +51,12 @@ void CVivevavDlg::ApplyStoredSettings() {
     SendMessageW(Item(IDC_IMAGE_FORMAT), CB_SETCURSEL, static_cast<WPARAM>(stored.imageFormat), 0);
 }
 
+SearchSwitches CVivevavDlg::CheckedSwitches() const {
+    SearchSwitches checked;
+    for (const auto& [member, control] : kSwitchControls) checked.*member = IsChecked(control);
+    return checked;
+}
+
 void CVivevavDlg::SaveSettings() {
     SearchDialogState state;
     state.inputText = Text(IDC_INPUT_PATH);
@@ -60,7 +66,7 @@ void CVivevavDlg::SaveSettings() {
     state.rememberedSubfolder = m_rememberedSubfolder;
     state.outputFolderText = Text(IDC_OUTPUT_FOLDER);
     state.csvFileNameText = Text(IDC_CSV_FILE_NAME);
-    for (const auto& [member, control] : kSwitchControls) state.switches.*member = IsChecked(control);
+    state.switches = CheckedSwitches();
     state.imageFormat = static_cast<int32_t>(SendMessageW(Item(IDC_IMAGE_FORMAT), CB_GETCURSEL, 0, 0));
     SaveSearchSettings(AppProfile(), state);
 }

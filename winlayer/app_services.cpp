@@ -1,6 +1,6 @@
 #include "winlayer/app_services.h"
 
-#include "search_dialog/path_rules.h"
+#include "winlayer/path_elements.h"
 
 std::wstring ApplicationName() {
     wchar_t path[MAX_PATH] = {};

@@ -8,9 +8,9 @@
 #include <cwchar>
 #include <vector>
 
-#include "search_dialog/path_rules.h"
 #include "winlayer/com_apartment.h"
 #include "winlayer/dialog_init.h"
+#include "winlayer/path_elements.h"
 #include "winlayer/picker_library.h"
 #include "winlayer/window_text.h"
 

@@ -23,7 +23,6 @@ public:
     static void RegisterWindowClass();
 
     void Attach(HWND button) { m_hwnd = button; }
-    HWND GetSafeHwnd() const { return m_hwnd; }
 
     void SetColor(COLORREF colour) const { SendMessageW(m_hwnd, CBM_SETCOLOUR, colour, 0); }
     COLORREF GetColor() const { return static_cast<COLORREF>(SendMessageW(m_hwnd, CBM_GETCOLOUR, 0, 0)); }

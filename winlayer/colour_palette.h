@@ -21,7 +21,6 @@ public:
     PaletteLayout(int count, int columns, int cellSize, int otherHeight, bool hasOther);
 
     int Count() const { return m_count; }
-    int Columns() const { return m_columns; }
     int Rows() const { return (m_count + m_columns - 1) / m_columns; }
     bool HasOther() const { return m_hasOther; }
     int OtherItem() const { return m_count; }

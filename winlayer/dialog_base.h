@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "winlayer/window_position.h"
 #include "winlayer/window_text.h"
 
 // A modal dialog that owns its HWND and hands messages to virtual handlers.
@@ -43,6 +44,13 @@ protected:
         SendMessageW(Item(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     void Enable(int id, bool enabled) const { EnableWindow(Item(id), enabled ? TRUE : FALSE); }
+
+    // Position memory: the dialog's top-left corner, kept in the application's
+    // profile under the value name.
+    void RestorePosition(const wchar_t* valueName, PlacementTest test) const {
+        RestoreWindowPosition(m_hwnd, valueName, test);
+    }
+    void SavePosition(const wchar_t* valueName) const { SaveWindowPosition(m_hwnd, valueName); }
 
     HWND m_hwnd = nullptr;
 

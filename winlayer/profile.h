@@ -27,10 +27,3 @@ public:
     virtual void WriteBinary(const std::wstring& section, const std::wstring& name,
                              const std::vector<uint8_t>& bytes) = 0;
 };
-
-// Section names of the program's profile.
-namespace profile_section {
-inline const std::wstring kSettings = L"Settings";
-inline const std::wstring kCsv = L"Settings\\CSV";
-inline const std::wstring kWindowPlacement = L"Settings\\WindowPlacement";
-}  // namespace profile_section

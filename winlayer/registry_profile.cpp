@@ -6,8 +6,6 @@
 #include <utility>
 
 namespace {
-Profile* g_appProfile = nullptr;
-
 // Closes a registry key on every path.
 struct KeyHolder {
     HKEY key = nullptr;
@@ -16,9 +14,6 @@ struct KeyHolder {
     }
 };
 }  // namespace
-
-Profile& AppProfile() { return *g_appProfile; }
-void SetAppProfile(Profile* profile) { g_appProfile = profile; }
 
 RegistryProfile::RegistryProfile(std::wstring company, std::wstring application)
     : m_root(L"Software\\" + std::move(company) + L"\\" + std::move(application)) {}

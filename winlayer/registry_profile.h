@@ -27,7 +27,3 @@ private:
 
     std::wstring m_root;
 };
-
-// The application-wide profile, like the framework's application object offers it.
-Profile& AppProfile();
-void SetAppProfile(Profile* profile);

@@ -4,24 +4,27 @@
 
 #include "support/memory_profile.h"
 
-TEST(ImageOptions, LoadClampsEachReadingAndTakesTheWrongTypeAsMissing) {
-    struct Case { const wchar_t* name; MemoryProfile::Value stored; int32_t opacity; uint32_t width; int32_t signedWidth; uint32_t colourRef; };
-    const uint32_t minus5 = static_cast<uint32_t>(-5);
+TEST(ImageOptions, LoadClampsEachReading) {
+    // Each reading of what is stored under one name; the others are missing.
+    // Negative values, read signed and unsigned, are shown under Wine.
+    struct Case { const char* name; const wchar_t* valueName; MemoryProfile::Value stored; int32_t opacity; uint32_t width; int32_t signedWidth; uint32_t colourRef; };
     const Case cases[] = {
-        {L"Nothing", 0u, 10, 1, 1, 0x0000FF},          {L"alphavalue", 1u, 2, 1, 1, 0x0000FF},
-        {L"AlphaValue", 2u, 2, 1, 1, 0x0000FF},        {L"AlphaValue", 11u, 10, 1, 1, 0x0000FF},
-        {L"AlphaValue", minus5, 2, 1, 1, 0x0000FF},    {L"AlphaValue", std::wstring(L"3"), 10, 1, 1, 0x0000FF},
-        {L"WidthValue", 0u, 10, 1, 1, 0x0000FF},       {L"WidthValue", 100u, 10, 100, 100, 0x0000FF},
-        {L"WidthValue", 101u, 10, 100, 100, 0x0000FF}, {L"WidthValue", minus5, 10, 100, 1, 0x0000FF},
-        {L"ColorRefValue", 0xFFFFFFu, 10, 1, 1, 0xFFFFFF}, {L"ColorRefValue", 0x01000000u, 10, 1, 1, 0xFFFFFF},
-        {L"ColorRefValue", std::vector<uint8_t>{0, 0xFF, 0, 0}, 10, 1, 1, 0x0000FF},
+        {"nothing stored", L"Nothing", 0u, 10, 1, 1, 0x0000FF},
+        {"opacity below the range", L"AlphaValue", 1u, 2, 1, 1, 0x0000FF},
+        {"lowest opacity", L"AlphaValue", 2u, 2, 1, 1, 0x0000FF},
+        {"opacity above the range", L"AlphaValue", 11u, 10, 1, 1, 0x0000FF},
+        {"width 0", L"WidthValue", 0u, 10, 1, 1, 0x0000FF},
+        {"widest", L"WidthValue", 100u, 10, 100, 100, 0x0000FF},
+        {"width above the range", L"WidthValue", 101u, 10, 100, 100, 0x0000FF},
+        {"white", L"ColorRefValue", 0xFFFFFFu, 10, 1, 1, 0xFFFFFF},
+        {"above white", L"ColorRefValue", 0x01000000u, 10, 1, 1, 0xFFFFFF},
     };
     for (const Case& c : cases) {
         MemoryProfile p;
-        p.Put(L"Settings", c.name, c.stored);
+        p.Put(L"Settings", c.valueName, c.stored);
         EXPECT_EQ(std::tuple(LoadOpacity(p), LoadFrameWidthUnsigned(p), LoadFrameWidthSigned(p), LoadFrameColourRef(p)),
                   std::tuple(c.opacity, c.width, c.signedWidth, c.colourRef))
-            << testing::PrintToString(std::wstring(c.name)) << " " << testing::PrintToString(c.stored);
+            << c.name;
     }
 }
 

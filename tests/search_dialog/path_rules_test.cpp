@@ -24,16 +24,20 @@ TEST(PathRules, ModeSwitchesKeepTheTextUnlessTheOtherKindIsThere) {
     FakeLookup fs;
     fs.entries = {{L"C:\\docs", true}, {L"C:\\empty", true}, {L"D:", true}, {L"C:\\docs\\a.pdf", false}, {L"C:\\a.pdf", false}};
     fs.firstPdf = {{L"C:\\docs\\*.pdf", L"a.pdf"}, {L"D:\\*.pdf", L"b.pdf"}};
-    struct Case { bool toFile; const wchar_t* text; std::optional<std::wstring> expected; };  // nothing: keep the text
+    struct Case { const char* name; bool toFile; const wchar_t* text; std::optional<std::wstring> expected; };  // nothing: keep the text
     const Case cases[] = {
-        {true, L"C:\\docs\\", L"C:\\docs\\a.pdf"},  {true, L"C:\\docs/", L"C:\\docs\\a.pdf"},
-        {true, L"D:\\", L"D:\\b.pdf"},              {true, L"C:\\empty", L""},  // a folder without PDF files
-        {true, L"C:\\docs\\a.pdf", std::nullopt},   {true, L"C:\\nowhere", std::nullopt},
-        {false, L"C:\\docs\\a.pdf", L"C:\\docs"},   {false, L"C:\\a.pdf", L"C:\\"},
-        {false, L"C:\\docs\\", std::nullopt},       {false, L"C:\\gone.pdf", std::nullopt},
+        {"a folder gives its first PDF", true, L"C:\\docs\\", L"C:\\docs\\a.pdf"},
+        {"a slash ends a folder too", true, L"C:\\docs/", L"C:\\docs\\a.pdf"},
+        {"a drive root", true, L"D:\\", L"D:\\b.pdf"},
+        {"a folder without PDF files empties the field", true, L"C:\\empty", L""},
+        {"a file stays in file mode", true, L"C:\\docs\\a.pdf", std::nullopt},
+        {"nothing there stays in file mode", true, L"C:\\nowhere", std::nullopt},
+        {"a file gives its folder", false, L"C:\\docs\\a.pdf", L"C:\\docs"},
+        {"a file at a root gives the root", false, L"C:\\a.pdf", L"C:\\"},
+        {"a folder stays in folder mode", false, L"C:\\docs\\", std::nullopt},
+        {"nothing there stays in folder mode", false, L"C:\\gone.pdf", std::nullopt},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.toFile ? PathForFileMode(c.text, fs) : PathForFolderMode(c.text, fs), c.expected) << c.toFile << " " << c.text;
+    for (const Case& c : cases) EXPECT_EQ(c.toFile ? PathForFileMode(c.text, fs) : PathForFolderMode(c.text, fs), c.expected) << c.name;
     const std::pair<const wchar_t*, const wchar_t*> parents[] = {
         {L"\\\\server\\share\\a.pdf", L"\\\\server\\share"}, {L"\\a.pdf", L"\\"}, {L"a.pdf", L""}, {L"C:a.pdf", L"C:"}};
     for (const auto& [path, expected] : parents) EXPECT_EQ(RemoveLastElement(path), expected) << path;

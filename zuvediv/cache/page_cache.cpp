@@ -39,9 +39,9 @@ bool PageCache::read_pages(const CachedDocument& document, const StoredPageVisit
     int expected = 0;
     while (query.step()) {
         const std::optional<std::u32string> chars = decode_page_text(query.blob(1));
-        const int64_t source = query.integer(2);
-        if (query.integer(0) != expected || !chars || source < 0 || source > static_cast<int64_t>(kLastPageSource)) return false;
-        if (!visit(expected++, *chars, static_cast<PageSource>(source))) return false;
+        const std::optional<PageSource> source = stored_page_source(query.integer(2));
+        if (query.integer(0) != expected || !chars || !source) return false;
+        if (!visit(expected++, *chars, *source)) return false;
     }
     return expected == document.pages;
 }

@@ -54,11 +54,11 @@ bool visit_batch(std::string_view batch, const BatchPageVisitor& visit) {
     for (size_t at = 0; at < batch.size();) {
         if (batch.size() - at < kPageHeaderBytes) return false;
         const uint32_t page = ReadLittleEndian(batch.data() + at, 4);
-        const uint32_t source = ReadLittleEndian(batch.data() + at + 4, 4);
+        const std::optional<PageSource> source = stored_page_source(ReadLittleEndian(batch.data() + at + 4, 4));
         const uint32_t length = ReadLittleEndian(batch.data() + at + 8, 4);
         at += kPageHeaderBytes;
-        if (page > INT32_MAX || source > static_cast<uint32_t>(kLastPageSource) || batch.size() - at < length) return false;
-        pages.push_back({static_cast<int>(page), static_cast<PageSource>(source), batch.substr(at, length)});
+        if (page > INT32_MAX || !source || batch.size() - at < length) return false;
+        pages.push_back({static_cast<int>(page), *source, batch.substr(at, length)});
         at += length;
     }
     for (const Page& page : pages) visit(page.index, page.source, page.bytes);

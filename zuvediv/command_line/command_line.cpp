@@ -45,8 +45,8 @@ std::string apply_value(Options& o, const OptionSpec& option, const std::string&
         if (!parse_colour(value, o.**colour))
             return bad_value(option, value, "色を 16 進数 1～6 桁で指定してください。例: FF0000");
     } else if (const auto* format = std::get_if<FormatValue>(&option.target)) {
-        const ImageFormatName* named = find_image_format(value);
-        if (!named) return bad_value(option, value, image_format_names() + " のいずれかを指定してください");
+        const auto* named = search_contract::find_image_format(value);
+        if (!named) return bad_value(option, value, search_contract::image_format_names() + " のいずれかを指定してください");
         o.**format = named->format;
     }
     return "";

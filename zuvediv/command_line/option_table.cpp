@@ -1,16 +1,29 @@
 #include "command_line/option_table.h"
 
+#include <cstdio>
 #include <string>
 
 #include "documents/page_parts.h"
 
 namespace zuvediv {
+namespace {
+namespace contract = search_contract;
+
+std::string range_text(int low, int high) { return std::to_string(low) + "～" + std::to_string(high); }
+
+std::string hex_text(uint32_t value) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%X", static_cast<unsigned>(value));
+    return digits;
+}
+}  // namespace
 
 const std::vector<OptionSpec>& option_table() {
     static const std::vector<OptionSpec> table = {
         {"-s", &Options::recursive, "", "サブフォルダの PDF も検索する"},
         {"-m", &Options::make_images, "", "見つかったページの画像を作る (-O が必要)"},
-        {"-F", &Options::format, "形式", "画像の形式: " + image_format_names() + " (既定: png)"},
+        {"-F", &Options::format, "形式", "画像の形式: " + contract::image_format_names() + " (既定: " +
+                                             contract::named_image_format(contract::kImageFormatDefault).option_value + ")"},
         {"-O", TextValue{&Options::image_folder, false}, "フォルダ", "画像の出力先フォルダ"},
         {"-o", TextValue{&Options::csv_file, false}, "ファイル",
          "結果を CSV に書く (相対パスは -O のフォルダ、なければ検索したフォルダに置く)"},
@@ -20,9 +33,15 @@ const std::vector<OptionSpec>& option_table() {
         {"-R", &Options::no_phrase_column, "", "CSV に検索文字列の列を書かない"},
         {"-v", &Options::verbose, "", "進み具合を表示する"},
         {"-p", TextValue{&Options::password, true}, "パスワード", "暗号化された PDF のパスワード (ユーザーまたはオーナー)"},
-        {"-a", IntegerValue{&Options::opacity_tenths, 2, 10}, "2～10", "枠の不透明度 (10 で不透明、既定: 10)"},
-        {"-w", IntegerValue{&Options::line_width, 1, 100}, "1～100", "枠の線の太さ (ピクセル、既定: 1)"},
-        {"-C", &Options::colour, "色", "枠の色 RRGGBB を 16 進数 1～6 桁で (既定: FF0000)"},
+        {"-a", IntegerValue{&Options::opacity_tenths, contract::kOpacityMin, contract::kOpacityMax},
+         range_text(contract::kOpacityMin, contract::kOpacityMax),
+         "枠の不透明度 (" + std::to_string(contract::kOpacityMax) + " で不透明、既定: " +
+             std::to_string(contract::kOpacityDefault) + ")"},
+        {"-w", IntegerValue{&Options::line_width, contract::kFrameWidthMin, contract::kFrameWidthMax},
+         range_text(contract::kFrameWidthMin, contract::kFrameWidthMax),
+         "枠の線の太さ (ピクセル、既定: " + std::to_string(contract::kFrameWidthDefault) + ")"},
+        {"-C", &Options::colour, "色",
+         "枠の色 RRGGBB を 16 進数 1～6 桁で (既定: " + hex_text(contract::kFrameColourDefault) + ")"},
         {"-c", &Options::exact_case, "", "大文字と小文字を区別する"},
         {"-n", &Options::no_normalise, "", "全角/半角などの正規化をしない"},
         {"-t", IntegerValue{&Options::time_limit_seconds, 1, 86400}, "秒", "1 ページも読み進まないまま、この秒数が過ぎた文書は打ち切る (既定: 60)。分けて読む文書は、どの部分かが読み進めば続ける"},

@@ -29,7 +29,7 @@ using OptionTarget = std::variant<EndOfOptions, Flag, TextValue, IntegerValue, C
 struct OptionSpec {
     const char* name;        // "-s"
     OptionTarget target;
-    const char* value_name;  // shown in the usage text, "" without a value
+    std::string value_name;  // shown in the usage text, "" without a value
     std::string description;
 };
 

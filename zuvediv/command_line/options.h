@@ -4,14 +4,16 @@
 #include <cstdint>
 #include <string>
 
-#include "output/image_files.h"
+#include "common/search_contract.h"
 
 namespace zuvediv {
+
+using search_contract::ImageFormat;
 
 struct Options {
     bool recursive = false;
     bool make_images = false;
-    ImageFormat format = ImageFormat::png;
+    ImageFormat format = search_contract::kImageFormatDefault;
     std::string image_folder;
     std::string csv_file;
     bool no_header = false;
@@ -20,9 +22,9 @@ struct Options {
     bool no_phrase_column = false;
     bool verbose = false;
     std::string password;
-    int opacity_tenths = 10;
-    int line_width = 1;
-    uint32_t colour = 0xFF0000;
+    int opacity_tenths = search_contract::kOpacityDefault;
+    int line_width = search_contract::kFrameWidthDefault;
+    uint32_t colour = search_contract::kFrameColourDefault;
     bool exact_case = false;
     bool no_normalise = false;
     int time_limit_seconds = 60;

@@ -22,7 +22,7 @@ size_t console_width(const std::string& utf8) {
 
 std::string option_line(const OptionSpec& option) {
     std::string line = std::string("  ") + option.name;
-    if (*option.value_name) line += std::string(" ") + option.value_name;
+    if (!option.value_name.empty()) line += " " + option.value_name;
     const size_t width = console_width(line);
     line.append(width < kDescriptionColumn ? kDescriptionColumn - width : 1, ' ');
     return line + option.description + "\n";

@@ -5,7 +5,9 @@
 // over (a scan with a receipt number stamped on as text) is recognised too,
 // its layer's characters blanked out of the image first, so that both
 // count and each hit is found once.
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "text/page_text.h"
 
@@ -22,7 +24,12 @@ enum class PageSource {
     not_recognised = 2,     // recognition off: the layer's text, and the page would have been recognised
     partly_recognised = 3,  // the layer's text, a line break, and what was recognised
 };
-constexpr PageSource kLastPageSource = PageSource::partly_recognised;
+
+// The source a stored number names, or nothing for a number that names none.
+inline std::optional<PageSource> stored_page_source(int64_t stored) {
+    if (stored < 0 || stored > static_cast<int64_t>(PageSource::partly_recognised)) return std::nullopt;
+    return static_cast<PageSource>(stored);
+}
 
 // Whether the recogniser read (some of) the page.
 inline bool read_by_recogniser(PageSource source) {

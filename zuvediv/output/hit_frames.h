@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/search_contract.h"
 #include "text/page_text.h"
 
 namespace zuvediv {
@@ -17,9 +18,9 @@ struct RgbImage {
 };
 
 struct FrameStyle {
-    uint32_t colour = 0xFF0000;  // 0xRRGGBB
-    int opacity_tenths = 10;     // 10 = opaque
-    int line_width = 1;          // pixels
+    uint32_t colour = search_contract::kFrameColourDefault;  // 0xRRGGBB
+    int opacity_tenths = search_contract::kOpacityDefault;   // 10 = opaque
+    int line_width = search_contract::kFrameWidthDefault;    // pixels
 };
 
 // Gap in pixels between the hit's box and the inside of its frame, so the

@@ -115,26 +115,6 @@ std::string write_tiff(const RgbImage& image, const std::string& path, int dpi) 
 
 }  // namespace
 
-const ImageFormatName* find_image_format(std::string_view option_value) {
-    for (const ImageFormatName& named : kImageFormats) {
-        if (option_value == named.option_value) return &named;
-    }
-    return nullptr;
-}
-
-std::string image_format_names() {
-    std::string names;
-    for (const ImageFormatName& named : kImageFormats) names += (names.empty() ? "" : ", ") + std::string(named.option_value);
-    return names;
-}
-
-const char* file_extension(ImageFormat format) {
-    for (const ImageFormatName& named : kImageFormats) {
-        if (named.format == format) return named.extension;
-    }
-    return kImageFormats[0].extension;
-}
-
 std::string write_image(const RgbImage& image, ImageFormat format, const std::string& path, int dpi) {
     if (format == ImageFormat::tiff) return write_tiff(image, path, dpi);
     FilePtr file(create_output_file(path));

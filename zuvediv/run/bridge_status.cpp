@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "command_line/wine_path.h"
+#include "common/search_contract.h"
 #include "run/stop_on_bridge_exit.h"
 
 namespace zuvediv {
@@ -19,13 +20,13 @@ void write_line(const std::string& path, const std::string& line) {
 }  // namespace
 
 BridgeStatus::BridgeStatus() {
-    const char* named = std::getenv("ZUVEDIV_STATUS_FILE");
+    const char* named = std::getenv(search_contract::kBridgeStatusVariable);
     if (!named || !*named) return;
     const MappedPath mapped = to_native_path(named, WineSetup::from_environment());
     if (!mapped.error.empty()) return;
     path_ = mapped.path;
     dup2(STDOUT_FILENO, STDERR_FILENO);
-    write_line(path_, "pid " + std::to_string(getpid()) + "\n");
+    write_line(path_, search_contract::bridge_pid_line(getpid()));
     stop_when_bridge_ends(STDIN_FILENO);
 }
 
@@ -33,7 +34,7 @@ void BridgeStatus::finish(int exit_code) {
     if (path_.empty()) return;
     std::fflush(stdout);
     std::fflush(stderr);
-    write_line(path_, "exit " + std::to_string(exit_code) + "\n");
+    write_line(path_, search_contract::bridge_exit_line(exit_code));
 }
 
 }  // namespace zuvediv

@@ -4,16 +4,16 @@
 // status. Wine gives a native process neither a console window nor a handle
 // to wait on, and passes it only the unix file behind its standard output;
 // so the tool writes into a temporary file that we follow, and reports its
-// pid and exit status in a second file (see the tool's bridge_status.h).
+// pid and exit status in a second file (common/search_contract.h).
 #include <winsock2.h>
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "common/search_contract.h"
 #include "double_cell_layout.h"
 
 namespace {
@@ -30,7 +30,7 @@ std::wstring NativeToolPath() {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
     folder.resize(folder.rfind(L'\\') + 1);
-    return folder + L"zuvediv";
+    return folder + search_contract::widen_ascii(search_contract::kNativeToolFileName);
 }
 
 // The layout for a console in a double-byte code page whose cells are half
@@ -104,31 +104,18 @@ private:
     std::string m_pending;
 };
 
-// Reads the tool's status file: its pid once started, its exit status at the end.
-struct ToolStatus {
-    unsigned long pid = 0;
-    bool exited = false;
-    int exitCode = 2;
-};
+using search_contract::ToolStatus;
 
+// Reads the tool's status file: its pid once started, its exit status at the end.
 ToolStatus ReadStatus(const std::wstring& path) {
-    ToolStatus status;
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                     nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return status;
+    if (file == INVALID_HANDLE_VALUE) return {};
     char text[256] = {};
     DWORD read = 0;
     ReadFile(file, text, sizeof text - 1, &read, nullptr);
     CloseHandle(file);
-    const std::string lines(text, read);
-    const auto pid = lines.find("pid ");
-    if (pid != std::string::npos) status.pid = std::strtoul(lines.c_str() + pid + 4, nullptr, 10);
-    const auto exit = lines.find("exit ");
-    if (exit != std::string::npos) {
-        status.exited = true;
-        status.exitCode = std::atoi(lines.c_str() + exit + 5);
-    }
-    return status;
+    return search_contract::read_bridge_status(std::string(text, read));
 }
 
 // Wine shows the host's /proc under drive Z:.
@@ -217,7 +204,7 @@ int wmain() {
     HANDLE reader = CreateFileW(outputPath.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (writer == INVALID_HANDLE_VALUE || reader == INVALID_HANDLE_VALUE) return 2;
-    SetEnvironmentVariableW(L"ZUVEDIV_STATUS_FILE", statusPath.c_str());
+    SetEnvironmentVariableW(search_contract::widen_ascii(search_contract::kBridgeStatusVariable).c_str(), statusPath.c_str());
 
     const std::wstring tool = NativeToolPath();
     const DWORD startError = StartTool(tool, writer);
@@ -245,7 +232,7 @@ int wmain() {
             finished = true;
         } else if (status.pid != 0 ? !NativeProcessAlive(status.pid) : GetTickCount64() > startDeadline) {
             Report(L"Zuvediv: 検索ツールが途中で終了しました\r\n");
-            status.exitCode = 2;
+            status.exit_code = ToolStatus{}.exit_code;
             finished = true;
         } else {
             Sleep(50);
@@ -253,5 +240,5 @@ int wmain() {
     }
     CloseHandle(reader);
     DeleteFileW(statusPath.c_str());
-    return status.exitCode;
+    return status.exit_code;
 }

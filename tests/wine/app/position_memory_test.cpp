@@ -2,9 +2,9 @@
 // passes its on-screen test, and every way of closing stores the corner.
 #include <gtest/gtest.h>
 
-#include "app/position_record.h"
 #include "resources/resource.h"
 #include "support/program_under_test.h"
+#include "winlayer/position_record.h"
 
 namespace {
 using namespace program_registry;

@@ -1,8 +1,7 @@
-#include "app/window_position.h"
+#include "winlayer/window_position.h"
 
-#include "app/position_record.h"
-#include "winlayer/profile.h"
-#include "winlayer/registry_profile.h"
+#include "winlayer/app_profile.h"
+#include "winlayer/position_record.h"
 
 namespace {
 ScreenRect ToScreenRect(const RECT& r) { return ScreenRect{r.left, r.top, r.right, r.bottom}; }
@@ -13,7 +12,7 @@ void RestoreWindowPosition(HWND dialog, const wchar_t* valueName, PlacementTest 
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
     RECT window{};
     GetWindowRect(dialog, &window);
-    const auto bytes = AppProfile().GetBinary(profile_section::kWindowPlacement, valueName);
+    const auto bytes = AppProfile().GetBinary(AppPositionSection(), valueName);
     if (!bytes) return;
     const auto corner = DecodePositionRecord(*bytes);
     if (!corner) return;
@@ -26,6 +25,6 @@ void RestoreWindowPosition(HWND dialog, const wchar_t* valueName, PlacementTest 
 void SaveWindowPosition(HWND dialog, const wchar_t* valueName) {
     RECT window{};
     GetWindowRect(dialog, &window);
-    AppProfile().WriteBinary(profile_section::kWindowPlacement, valueName,
+    AppProfile().WriteBinary(AppPositionSection(), valueName,
                              EncodePositionRecord(ScreenPoint{window.left, window.top}));
 }

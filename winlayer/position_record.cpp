@@ -1,4 +1,4 @@
-#include "app/position_record.h"
+#include "winlayer/position_record.h"
 
 #include "common/little_endian.h"
 
