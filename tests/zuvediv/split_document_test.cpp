@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "documents/page_parts.h"
+#include "pdf/page_parts.h"
 #include "pdf_writer.h"
 #include "support/pdf_fixtures.h"
 

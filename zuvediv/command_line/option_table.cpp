@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "documents/page_parts.h"
+#include "pdf/page_parts.h"
 
 namespace zuvediv {
 

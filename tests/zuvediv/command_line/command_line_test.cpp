@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "command_line/command_line.h"
-#include "command_line/usage_text.h"
+#include "report/usage_text.h"
 #include "command_line/wine_path.h"
 #include "support/pdf_fixtures.h"
 

@@ -10,9 +10,9 @@ namespace {
 enum Mode { kDefault, kExactCase, kNoNormalise, kExact };
 
 size_t count_hits(const std::string& text, const std::string& phrase, Mode mode) {
-    const TextFolder folder(mode == kDefault || mode == kNoNormalise, mode == kDefault || mode == kExactCase);
-    const PhraseMatcher matcher(folder.fold_plain(from_utf8(phrase)));
-    return matcher.find_all(folder.fold_plain(from_utf8(text))).size();
+    const TextFolder folding(mode == kDefault || mode == kNoNormalise, mode == kDefault || mode == kExactCase);
+    const PhraseMatcher matcher(folding.fold_plain(from_utf8(phrase)));
+    return matcher.find_all(folding.fold_plain(from_utf8(text))).size();
 }
 
 TEST(Matching, FoldingAndBlanks) {
@@ -63,10 +63,10 @@ TEST(PageHits, ContextAndBoxesFromTheSourceCharacters) {
         {"xｶﾞ\x01" + a, U"ガ", "xｶﾞ " + std::string(19, 'a') + " 10 0 30 12"},  // ｶﾞ: one folded from two
         {"aﬁb", U"i", "aﬁb 10 0 20 12"},                                           // ﬁ: two folded from one
     };
-    const TextFolder folder(true, true);
+    const TextFolder folding(true, true);
     for (const auto& [page, phrase, expected] : cases) {
         const PageText text = page_of(page);
-        const std::vector<MatchSpan> ranges = find_hit_ranges(text.chars, folder, PhraseMatcher(folder.fold_plain(phrase)));
+        const std::vector<MatchSpan> ranges = find_hit_ranges(text.chars, folding, PhraseMatcher(folding.fold_plain(phrase)));
         std::vector<DocumentHit> listed;
         add_listed_hits(listed, 0, text.chars, ranges);
         ASSERT_EQ(listed.size(), 1u) << expected;

@@ -1,4 +1,4 @@
-#include "run/bridge_status.h"
+#include "wine/bridge_status.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "command_line/wine_path.h"
-#include "run/stop_on_bridge_exit.h"
+#include "wine/stop_on_bridge_exit.h"
 
 namespace zuvediv {
 namespace {
