@@ -20,15 +20,33 @@ void draw_line(cairo_t* cr, const TextLine& line) {
     pango_font_description_free(font);
     g_object_unref(layout);
 }
+}  // namespace
 
-void finish(cairo_t* cr, cairo_surface_t* surface, const std::filesystem::path& path) {
+cairo_t* start_sheet(cairo_surface_t*& sheet, double width, double height, double scale, double paper) {
+    sheet = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width * scale), static_cast<int>(height * scale));
+    cairo_t* cr = cairo_create(sheet);
+    cairo_set_source_rgb(cr, paper, paper, paper);
+    cairo_paint(cr);
+    cairo_scale(cr, scale, scale);
+    return cr;
+}
+
+void paint_sheet(cairo_t* cr, cairo_surface_t* sheet, double scale) {
+    cairo_save(cr);
+    cairo_scale(cr, 1 / scale, 1 / scale);
+    cairo_set_source_surface(cr, sheet, 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(sheet);
+}
+
+void finish_pdf(cairo_t* cr, cairo_surface_t* pdf, const std::filesystem::path& path) {
     cairo_destroy(cr);
-    cairo_surface_finish(surface);
-    const cairo_status_t status = cairo_surface_status(surface);
-    cairo_surface_destroy(surface);
+    cairo_surface_finish(pdf);
+    const cairo_status_t status = cairo_surface_status(pdf);
+    cairo_surface_destroy(pdf);
     if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cairo could not write " + path.string());
 }
-}  // namespace
 
 std::string shell_quote(const std::string& text) {
     std::string quoted = "'";
@@ -43,7 +61,7 @@ void write_pdf(const std::filesystem::path& path, const std::vector<PageLines>& 
         for (const TextLine& line : page) draw_line(cr, line);
         cairo_show_page(cr);
     }
-    finish(cr, surface, path);
+    finish_pdf(cr, surface, path);
 }
 
 void write_scanned_pdf(const std::filesystem::path& path, const std::vector<PageLines>& pages, double width,
@@ -52,24 +70,15 @@ void write_scanned_pdf(const std::filesystem::path& path, const std::vector<Page
     cairo_surface_t* surface = cairo_pdf_surface_create(path.c_str(), width, height);
     cairo_t* cr = cairo_create(surface);
     for (const PageLines& page : pages) {
-        cairo_surface_t* scan = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width * scale),
-                                                           static_cast<int>(height * scale));
-        cairo_t* scan_cr = cairo_create(scan);
-        cairo_set_source_rgb(scan_cr, 1, 1, 1);
-        cairo_paint(scan_cr);
-        cairo_scale(scan_cr, scale, scale);
+        cairo_surface_t* scan = nullptr;
+        cairo_t* scan_cr = start_sheet(scan, width, height, scale, 1);
         cairo_set_source_rgb(scan_cr, 0, 0, 0);
         for (const TextLine& line : page) draw_line(scan_cr, line);
         cairo_destroy(scan_cr);
-        cairo_save(cr);
-        cairo_scale(cr, 1 / scale, 1 / scale);
-        cairo_set_source_surface(cr, scan, 0, 0);
-        cairo_paint(cr);
-        cairo_restore(cr);
-        cairo_surface_destroy(scan);
+        paint_sheet(cr, scan, scale);
         cairo_show_page(cr);
     }
-    finish(cr, surface, path);
+    finish_pdf(cr, surface, path);
 }
 
 void run_qpdf(const std::vector<std::string>& args) {

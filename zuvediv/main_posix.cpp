@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "run/bridge_status.h"
+#include "wine/bridge_status.h"
 #include "run/search_run.h"
 
 int main(int argc, char** argv) {

@@ -9,7 +9,7 @@
 #include "platform/library_data.h"
 #include "platform/wide_text_windows.h"
 #include "run/console_stop_windows.h"
-#include "run/run_summary.h"
+#include "report/run_summary.h"
 #include "run/search_run.h"
 #include "run/worker_orders.h"
 #include "workers/worker_entry.h"

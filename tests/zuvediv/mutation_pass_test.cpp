@@ -10,7 +10,7 @@
 
 #include <zlib.h>
 
-#include "documents/pdf_assembly.h"
+#include "pdf/pdf_assembly.h"
 #include "support/live_processes.h"
 #include "support/pdf_fixtures.h"
 #include "support/tool_builds.h"

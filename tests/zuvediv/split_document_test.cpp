@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "documents/page_parts.h"
+#include "pdf/page_parts.h"
 #include "pdf_writer.h"
 #include "support/pdf_fixtures.h"
 
@@ -20,30 +20,29 @@ static_assert(kPages > zuvediv::kSplitAbovePages && kPages > 4 * kPartPages + 1)
 const std::vector<int> kHitPages = {1, kPartPages, kPartPages + 1, 2 * kPartPages, 2 * kPartPages + 1,
                                     4 * kPartPages, 4 * kPartPages + 1, kPages};
 
+// Made once per test process and removed with it, like the fixtures.
 struct LongDocuments {
+    LongDocuments();
     ScratchDir dir;
-    fs::path plain, secret;
+    fs::path plain = dir.path() / "plain" / "long.pdf", secret = dir.path() / "secret" / "long.pdf";
 };
 
+LongDocuments::LongDocuments() {
+    std::vector<pdf_writer::PageLines> pages;
+    for (int page = 1; page <= kPages; ++page) {
+        pages.push_back({{50, 50, "page " + std::to_string(page)}});
+        if (std::count(kHitPages.begin(), kHitPages.end(), page))
+            pages.back().push_back({50, 80, "Boundary marker " + std::to_string(page)});
+    }
+    fs::create_directories(plain.parent_path());
+    fs::create_directories(secret.parent_path());
+    pdf_writer::write_pdf(plain, pages);
+    pdf_writer::run_qpdf({"--encrypt", kUserPassword, kOwnerPassword, "256", "--", plain.string(), secret.string()});
+}
+
 const LongDocuments& long_documents() {
-    static const LongDocuments* made = [] {
-        auto* docs = new LongDocuments;
-        std::vector<pdf_writer::PageLines> pages;
-        for (int page = 1; page <= kPages; ++page) {
-            pages.push_back({{50, 50, "page " + std::to_string(page)}});
-            if (std::count(kHitPages.begin(), kHitPages.end(), page))
-                pages.back().push_back({50, 80, "Boundary marker " + std::to_string(page)});
-        }
-        docs->plain = docs->dir.path() / "plain" / "long.pdf";
-        docs->secret = docs->dir.path() / "secret" / "long.pdf";
-        fs::create_directories(docs->plain.parent_path());
-        fs::create_directories(docs->secret.parent_path());
-        pdf_writer::write_pdf(docs->plain, pages);
-        pdf_writer::run_qpdf({"--encrypt", kUserPassword, kOwnerPassword, "256", "--", docs->plain.string(),
-                              docs->secret.string()});
-        return docs;
-    }();
-    return *made;
+    static const LongDocuments made;
+    return made;
 }
 
 struct Listed {

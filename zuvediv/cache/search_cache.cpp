@@ -54,7 +54,7 @@ void SearchCache::give_up(const std::string& reason) {
     for (Entry& entry : entries_) entry.started = 0;
 }
 
-void SearchCache::look_up(const std::vector<PdfFile>& files, const TextFolder& folder, const PhraseMatcher& matcher,
+void SearchCache::look_up(const std::vector<PdfFile>& files, const TextFolder& folding, const PhraseMatcher& matcher,
                           bool images, bool recognise_scans) {
     entries_.assign(files.size(), Entry{});
     for (size_t i = 0; i < files.size() && !file_.empty(); ++i) entries_[i].identity = identify_file(files[i].path);
@@ -64,7 +64,7 @@ void SearchCache::look_up(const std::vector<PdfFile>& files, const TextFolder& f
             PageCache cache(*db_);
             {
                 Transaction reading(*db_, Transaction::reading);
-                match_stored(cache, folder, matcher, images, recognise_scans);
+                match_stored(cache, folding, matcher, images, recognise_scans);
             }
             Transaction writing(*db_);
             start_records(cache);
@@ -78,7 +78,7 @@ void SearchCache::look_up(const std::vector<PdfFile>& files, const TextFolder& f
     }
 }
 
-void SearchCache::match_stored(PageCache& cache, const TextFolder& folder, const PhraseMatcher& matcher, bool images,
+void SearchCache::match_stored(PageCache& cache, const TextFolder& folding, const PhraseMatcher& matcher, bool images,
                                bool recognise_scans) {
     for (Entry& entry : entries_) {
         if (!entry.identity) continue;
@@ -94,7 +94,7 @@ void SearchCache::match_stored(PageCache& cache, const TextFolder& folder, const
             if (source == PageSource::partly_recognised && !recognise_scans) return false;
             if (source == PageSource::recognised && !recognise_scans) return true;  // its text layer holds nothing
             if (read_by_recogniser(source)) ++result.recognised_pages;
-            add_listed_hits(result.hits, page, chars, find_hit_ranges(chars, folder, matcher));
+            add_listed_hits(result.hits, page, chars, find_hit_ranges(chars, folding, matcher));
             return true;
         });
         if (!whole) continue;  // read afresh, and stored anew

@@ -34,7 +34,7 @@ public:
     // A stored page is used as this search would read it: recognised text
     // only when recognise_scans, a page left unrecognised never then, and a
     // page partly recognised not without.
-    void look_up(const std::vector<PdfFile>& files, const TextFolder& folder, const PhraseMatcher& matcher,
+    void look_up(const std::vector<PdfFile>& files, const TextFolder& folding, const PhraseMatcher& matcher,
                  bool images, bool recognise_scans);
     // The result matched from stored text, once; none for a file to read.
     std::optional<DocumentResult> take_result(size_t index);
@@ -59,7 +59,7 @@ private:
         int64_t started = 0;         // the record a worker fills
         std::optional<int> pages_read;
     };
-    void match_stored(PageCache& cache, const TextFolder& folder, const PhraseMatcher& matcher, bool images,
+    void match_stored(PageCache& cache, const TextFolder& folding, const PhraseMatcher& matcher, bool images,
                       bool recognise_scans);
     void start_records(PageCache& cache);
     void give_up(const std::string& reason);

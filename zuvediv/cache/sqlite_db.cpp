@@ -99,8 +99,6 @@ std::string_view Statement::blob(int column) const {
                  : std::string_view();
 }
 
-bool Statement::is_null(int column) const { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
-
 Transaction::Transaction(SqliteDb& db, Kind kind) : db_(db) { db_.exec(kind == writing ? "BEGIN IMMEDIATE" : "BEGIN"); }
 
 Transaction::~Transaction() {

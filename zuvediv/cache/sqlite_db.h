@@ -47,7 +47,6 @@ public:
     int64_t integer(int column) const;
     std::string text(int column) const;
     std::string_view blob(int column) const;  // valid until the next step
-    bool is_null(int column) const;
 
 private:
     void check(int code) const;

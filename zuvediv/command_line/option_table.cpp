@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "documents/page_parts.h"
+#include "pdf/page_parts.h"
 
 namespace zuvediv {
 namespace {

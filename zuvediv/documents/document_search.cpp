@@ -7,21 +7,16 @@
 #include <poppler-page.h>
 
 #include "text/page_hits.h"
-#include "documents/page_render.h"
-#include "documents/pdf_open.h"
+#include "pdf/page_render.h"
+#include "pdf/pdf_open.h"
 #include "output/output_file.h"
 
 namespace zuvediv {
 namespace {
 
 RgbImage render(const poppler::page& page, int dpi) {
-    const poppler::image rendered = render_page(page, dpi, poppler::image::format_rgb24);
-    RgbImage image;
-    if (!rendered.is_valid()) return image;
-    image.width = rendered.width();
-    image.height = rendered.height();
-    image.pixels = packed_pixels(rendered, 3);
-    return image;
+    DrawnPage drawn = draw_page(page, dpi, poppler::image::format_rgb24);
+    return {drawn.width, drawn.height, std::move(drawn.pixels)};
 }
 
 std::string save_page_image(const poppler::page& page, int page_number, const std::vector<Box>& hit_boxes,
@@ -57,7 +52,7 @@ DocumentResult unread(DocumentStatus status, std::string detail) {
 
 std::string unread_reason(const DocumentResult& result) { return unread_reason(result.status, result.detail); }
 
-DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request) {
+DocumentResult search_document(const std::string& pdf_path, const DocumentSearchRequest& request) {
     DocumentResult result;
     KeptPdf own;
     KeptPdf& kept = request.kept ? *request.kept : own;
@@ -79,7 +74,7 @@ DocumentResult search_document(const std::string& pdf_path, const SearchRequest&
         if (read_by_recogniser(reading.source)) ++result.recognised_pages;
         if (keep_text) request.keep_page_text(index, reading.text.chars, reading.source);
         if (request.progress) request.progress({index, read_by_recogniser(reading.source)});
-        const std::vector<MatchSpan> hits = find_hit_ranges(reading.text.chars, *request.folder, *request.matcher);
+        const std::vector<MatchSpan> hits = find_hit_ranges(reading.text.chars, *request.folding, *request.matcher);
         if (hits.empty()) continue;
         add_listed_hits(result.hits, index, reading.text.chars, hits);
         if (request.images) {

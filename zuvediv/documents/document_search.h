@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "documents/document_status.h"
-#include "documents/kept_pdf.h"
-#include "documents/page_parts.h"
+#include "pdf/document_status.h"
+#include "pdf/kept_pdf.h"
+#include "pdf/page_parts.h"
 #include "output/hit_frames.h"
 #include "ocr/page_reader.h"
 #include "output/image_files.h"
@@ -45,8 +45,8 @@ struct ImageRequest {
     std::string stem;    // file name without ".pdf"
 };
 
-struct SearchRequest {
-    const TextFolder* folder = nullptr;
+struct DocumentSearchRequest {
+    const TextFolder* folding = nullptr;
     const PhraseMatcher* matcher = nullptr;
     std::string password;
     const ImageRequest* images = nullptr;  // null: no images
@@ -64,7 +64,7 @@ struct SearchRequest {
 DocumentResult unread(DocumentStatus status, std::string detail = "");
 std::string unread_reason(const DocumentResult& result);
 
-DocumentResult search_document(const std::string& pdf_path, const SearchRequest& request);
+DocumentResult search_document(const std::string& pdf_path, const DocumentSearchRequest& request);
 
 std::string image_file_name(const std::string& stem, int page, ImageFormat format);
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "documents/page_render.h"
+#include "pdf/page_render.h"
 
 namespace zuvediv {
 namespace {
@@ -14,14 +14,8 @@ constexpr uint8_t kInkLevel = 160;
 }  // namespace
 
 GreyImage render_grey(const poppler::page& page, int dpi) {
-    const poppler::image rendered = render_page(page, dpi, poppler::image::format_gray8);
-    GreyImage image;
-    if (!rendered.is_valid()) return image;
-    image.width = rendered.width();
-    image.height = rendered.height();
-    image.bytes_per_row = image.width;
-    image.pixels = packed_pixels(rendered, 1);
-    return image;
+    DrawnPage drawn = draw_page(page, dpi, poppler::image::format_gray8);
+    return {drawn.width, drawn.height, drawn.width, std::move(drawn.pixels)};
 }
 
 void paint_paper(GreyImage& image, const Box& box) {

@@ -8,8 +8,7 @@ namespace fs = std::filesystem;
 
 constexpr const char* kUtf8Bom = "\xEF\xBB\xBF";
 
-CsvSink::CsvSink(const Options& o)
-    : phrase_(o.phrase), columns_{!o.no_header, !o.no_folder_column, !o.no_file_column, !o.no_phrase_column} {}
+CsvSink::CsvSink(const RunSettings& settings) : phrase_(settings.search.phrase), columns_(settings.csv_columns) {}
 
 StepError CsvSink::open(const RunPaths& paths, const std::string& searched_folder) {
     if (paths.csv_file.empty()) return std::nullopt;

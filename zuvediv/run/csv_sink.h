@@ -4,18 +4,17 @@
 // at the end.
 #include <string>
 
-#include "command_line/options.h"
 #include "documents/document_search.h"
 #include "output/atomic_file.h"
 #include "output/csv_output.h"
-#include "run/folder_display.h"
-#include "run/run_setup.h"
+#include "report/folder_display.h"
+#include "run/run_settings.h"
 
 namespace zuvediv {
 
 class CsvSink {
 public:
-    explicit CsvSink(const Options& o);
+    explicit CsvSink(const RunSettings& settings);
     // A relative -o name goes into the -O folder, else into the searched folder.
     StepError open(const RunPaths& paths, const std::string& searched_folder);
     void add_hits(const FolderDisplay& display, const PdfFile& file, const DocumentResult& result);

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "cache/page_text_sender.h"
-#include "documents/poppler_warmup.h"
+#include "pdf/poppler_warmup.h"
 #include "text/page_hits.h"
 #include "workers/wire_codec.h"
 
@@ -23,9 +23,7 @@ bool get_format(WireReader& in, ImageFormat& format) {
 
 // The searching state a worker keeps from one order to the next.
 struct DocumentWorker {
-    explicit DocumentWorker(WorkerSetup s)
-        : setup(std::move(s)), folder(!setup.exact_case, !setup.no_normalise),
-          matcher(folder.fold_plain(from_utf8(setup.phrase))) {}
+    explicit DocumentWorker(WorkerSetup s) : setup(std::move(s)), terms(setup) {}
 
     DocumentResult search(const WorkOrder& order) {
         std::optional<ImageRequest> images = setup.images;
@@ -34,7 +32,7 @@ struct DocumentWorker {
             images->stem = order.image_stem;
         }
         PageTextSender sender = order.keep_text ? PageTextSender(send_to_coordinator) : PageTextSender();
-        SearchRequest request{&folder, &matcher, setup.password, images ? &*images : nullptr};
+        DocumentSearchRequest request{&terms.folding, &terms.matcher, setup.password, images ? &*images : nullptr};
         request.only_pages = order.only_pages ? &*order.only_pages : nullptr;
         request.part = order.part;
         request.split = setup.split;
@@ -49,12 +47,14 @@ struct DocumentWorker {
     }
 
     const WorkerSetup setup;
-    const TextFolder folder;
-    const PhraseMatcher matcher;
+    const SearchTerms terms;
     KeptPdf kept;  // a split document stays open for its next part
 };
 
 }  // namespace
+
+SearchTerms::SearchTerms(const WorkerSetup& setup)
+    : folding(!setup.exact_case, !setup.no_normalise), matcher(folding.fold_plain(from_utf8(setup.phrase))) {}
 
 std::string encode_setup(const WorkerSetup& setup) {
     std::string out;

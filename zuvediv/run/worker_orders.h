@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "documents/document_search.h"
+#include "text/phrase_matcher.h"
+#include "text/text_folding.h"
 #include "workers/worker_loop.h"
 
 namespace zuvediv {
@@ -20,6 +22,15 @@ struct WorkerSetup {
     bool recognise_scans = true;
     std::optional<ImageRequest> images;  // folder and stem come with each order
     SplitPlan split{};
+};
+
+// The phrase folded as the setup says, and the folding the pages' text gets
+// to be compared with it: the coordinator matches stored pages with these,
+// the workers the pages they read.
+struct SearchTerms {
+    explicit SearchTerms(const WorkerSetup& setup);
+    TextFolder folding;
+    PhraseMatcher matcher;
 };
 
 struct WorkOrder {

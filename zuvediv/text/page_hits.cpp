@@ -64,11 +64,11 @@ std::vector<Box> hit_boxes(const PageText& page, size_t begin, size_t end) {
 
 }  // namespace
 
-std::vector<MatchSpan> find_hit_ranges(const std::u32string& chars, const TextFolder& folder,
+std::vector<MatchSpan> find_hit_ranges(const std::u32string& chars, const TextFolder& folding,
                                        const PhraseMatcher& matcher) {
     std::vector<MatchSpan> ranges;
     if (chars.empty()) return ranges;
-    const FoldedText folded = folder.fold(chars);
+    const FoldedText folded = folding.fold(chars);
     for (const MatchSpan& span : matcher.find_all(folded.chars))
         ranges.push_back({folded.source_begin[span.begin], folded.source_end[span.end - 1]});
     return ranges;

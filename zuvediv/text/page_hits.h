@@ -19,7 +19,7 @@ struct DocumentHit {
 constexpr size_t kContextChars = 20;
 
 // Hits as ranges [begin, end) of the page's characters.
-std::vector<MatchSpan> find_hit_ranges(const std::u32string& chars, const TextFolder& folder,
+std::vector<MatchSpan> find_hit_ranges(const std::u32string& chars, const TextFolder& folding,
                                        const PhraseMatcher& matcher);
 // The list's hits on a page: one rule for a page read now and a stored one.
 void add_listed_hits(std::vector<DocumentHit>& list, int page_index, const std::u32string& chars,

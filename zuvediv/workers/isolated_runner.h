@@ -16,7 +16,7 @@
 #include <string_view>
 
 #include "documents/document_search.h"
-#include "documents/page_parts.h"
+#include "pdf/page_parts.h"
 #include "workers/worker_loop.h"
 
 namespace zuvediv {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "documents/document_search.h"
-#include "documents/page_parts.h"
+#include "pdf/page_parts.h"
 
 namespace zuvediv {
 

@@ -37,9 +37,13 @@ TEST(PageTextCodec, EveryCodePointComesBackAndCutTextOrBatchIsRefused) {
 
 TEST(CacheCap, OneGibibyteOrHalfOfWhatIsLeft) {
     constexpr int64_t MiB = int64_t{1} << 20;
-    EXPECT_EQ(cache_cap(0, 100 * 1024 * MiB), 1024 * MiB);
-    EXPECT_EQ(cache_cap(10 * MiB, 10 * MiB), 10 * MiB);
-    EXPECT_EQ(cache_cap(100 * MiB, 0), 50 * MiB);
+    struct Case { const char* name; int64_t stored, free, cap; };
+    const Case cases[] = {
+        {"plenty of space", 0, 100 * 1024 * MiB, 1024 * MiB},
+        {"half of what the cache and the free space share", 10 * MiB, 10 * MiB, 10 * MiB},
+        {"a full disk halves the cache", 100 * MiB, 0, 50 * MiB},
+    };
+    for (const Case& c : cases) EXPECT_EQ(cache_cap(c.stored, c.free), c.cap) << c.name;
 }
 
 class PageCacheTest : public ::testing::Test {

@@ -47,12 +47,13 @@ TEST(PageFrames, WhatIsReadInATurnedImageLandsWhereItLiesOnThePage) {
 }
 
 TEST(PageFrames, LinesRunOnThePageAsTurnedBack) {
-    const std::pair<int, int> cases[] = {{0, 0}, {1, 3}, {2, 2}, {3, 1}};  // turns of the image read: direction on the page
-    for (const auto& [turns, direction] : cases) {
+    struct Case { const char* name; int turns_of_image_read, direction_on_page; };
+    const Case cases[] = {{"upright", 0, 0}, {"a quarter", 1, 3}, {"upside down", 2, 2}, {"three quarters", 3, 1}};
+    for (const Case& c : cases) {
         Recognition reading;
         reading.blocks.push_back({{RecognisedLine{}}, {}, false});
-        move_onto_page(reading, turned_placement(turns, 10, 10));
-        EXPECT_EQ(reading.blocks[0].lines[0].direction, direction) << turns;
+        move_onto_page(reading, turned_placement(c.turns_of_image_read, 10, 10));
+        EXPECT_EQ(reading.blocks[0].lines[0].direction, c.direction_on_page) << c.name;
     }
 }
 

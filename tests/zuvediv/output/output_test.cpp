@@ -23,13 +23,14 @@ TEST(CsvCells, DefusedAndQuoted) {
 
 TEST(CsvLines, ColumnsFollowOptionsAndTheSearchStringIsOnlyQuoted) {
     const CsvRow row{"C:\\Docs", "=a.pdf", 3, "-1,2", "x -123 y"};
-    const std::pair<CsvColumns, std::string> cases[] = {
-        {{true, true, true, true}, "フォルダ,ファイル,ページ,検索文字列,該当箇所\r\nC:\\Docs,'=a.pdf,3,\"-1,2\",x -123 y\r\n"},
-        {{true, false, true, true}, "ファイル,ページ,検索文字列,該当箇所\r\n'=a.pdf,3,\"-1,2\",x -123 y\r\n"},
-        {{true, true, false, true}, "フォルダ,ページ,検索文字列,該当箇所\r\nC:\\Docs,3,\"-1,2\",x -123 y\r\n"},
-        {{true, true, true, false}, "フォルダ,ファイル,ページ,該当箇所\r\nC:\\Docs,'=a.pdf,3,x -123 y\r\n"},
+    struct Case { const char* name; CsvColumns columns; std::string lines; };
+    const Case cases[] = {
+        {"all", {}, "フォルダ,ファイル,ページ,検索文字列,該当箇所\r\nC:\\Docs,'=a.pdf,3,\"-1,2\",x -123 y\r\n"},
+        {"no folder", {true, false, true, true}, "ファイル,ページ,検索文字列,該当箇所\r\n'=a.pdf,3,\"-1,2\",x -123 y\r\n"},
+        {"no file", {true, true, false, true}, "フォルダ,ページ,検索文字列,該当箇所\r\nC:\\Docs,3,\"-1,2\",x -123 y\r\n"},
+        {"no search string", {true, true, true, false}, "フォルダ,ファイル,ページ,該当箇所\r\nC:\\Docs,'=a.pdf,3,x -123 y\r\n"},
     };
-    for (const auto& [columns, lines] : cases) EXPECT_EQ(csv_header_line(columns) + csv_row_line(columns, row), lines);
+    for (const Case& c : cases) EXPECT_EQ(csv_header_line(c.columns) + csv_row_line(c.columns, row), c.lines) << c.name;
 }
 
 // Written beside the target and renamed on commit: an abandoned list

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
-#include <stdexcept>
 
 namespace zuvediv_test {
 namespace {
@@ -66,12 +65,8 @@ cairo_surface_t* scanned(const ScanPage& page, double& width, double& height) {
     const bool sideways = page.quarter_turns % 2 != 0;
     width = sideways ? kHeight : kWidth;
     height = sideways ? kWidth : kHeight;
-    cairo_surface_t* scan = cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width * kScale),
-                                                       static_cast<int>(height * kScale));
-    cairo_t* cr = cairo_create(scan);
-    cairo_set_source_rgb(cr, 0.93, 0.93, 0.93);
-    cairo_paint(cr);
-    cairo_scale(cr, kScale, kScale);
+    cairo_surface_t* scan = nullptr;
+    cairo_t* cr = pdf_writer::start_sheet(scan, width, height, kScale, 0.93);
     cairo_translate(cr, width / 2, height / 2);
     cairo_rotate(cr, page.quarter_turns * M_PI / 2 + kTiltDegrees * M_PI / 180);
     cairo_translate(cr, -kWidth / 2, -kHeight / 2);
@@ -99,20 +94,11 @@ void write_scan_pdf(const std::filesystem::path& path, const std::vector<ScanPag
         double width = 0, height = 0;
         cairo_surface_t* scan = scanned(page, width, height);
         cairo_pdf_surface_set_size(surface, width, height);
-        cairo_save(cr);
-        cairo_scale(cr, 1 / kScale, 1 / kScale);
-        cairo_set_source_surface(cr, scan, 0, 0);
-        cairo_paint(cr);
-        cairo_restore(cr);
-        cairo_surface_destroy(scan);
+        pdf_writer::paint_sheet(cr, scan, kScale);
         draw_stamps(cr, page);
         cairo_show_page(cr);
     }
-    cairo_destroy(cr);
-    cairo_surface_finish(surface);
-    const cairo_status_t status = cairo_surface_status(surface);
-    cairo_surface_destroy(surface);
-    if (status != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cairo could not write " + path.string());
+    pdf_writer::finish_pdf(cr, surface, path);
 }
 
 }  // namespace zuvediv_test

@@ -10,9 +10,9 @@ namespace {
 enum Mode { kDefault, kExactCase, kNoNormalise, kExact };
 
 size_t count_hits(const std::string& text, const std::string& phrase, Mode mode) {
-    const TextFolder folder(mode == kDefault || mode == kNoNormalise, mode == kDefault || mode == kExactCase);
-    const PhraseMatcher matcher(folder.fold_plain(from_utf8(phrase)));
-    return matcher.find_all(folder.fold_plain(from_utf8(text))).size();
+    const TextFolder folding(mode == kDefault || mode == kNoNormalise, mode == kDefault || mode == kExactCase);
+    const PhraseMatcher matcher(folding.fold_plain(from_utf8(phrase)));
+    return matcher.find_all(folding.fold_plain(from_utf8(text))).size();
 }
 
 TEST(Matching, FoldingAndBlanks) {
@@ -57,20 +57,21 @@ std::string shown(const std::vector<Box>& boxes) {
 // The hit with up to 20 characters either side, and a box per line.
 TEST(PageHits, ContextAndBoxesFromTheSourceCharacters) {
     const std::string a(25, 'a'), b(25, 'b'), a20(20, 'a'), b20(20, 'b');
-    const std::tuple<std::string, std::u32string, std::string> cases[] = {
-        {"ご請求\n書を", U"請求書", "ご請求 書を 10 0 30 12 0 20 10 32"},
-        {a + "ＩＮＶＯＩＣＥ" + b, U"invoice", a20 + "ＩＮＶＯＩＣＥ" + b20 + " 250 0 320 12"},
-        {"xｶﾞ\x01" + a, U"ガ", "xｶﾞ " + std::string(19, 'a') + " 10 0 30 12"},  // ｶﾞ: one folded from two
-        {"aﬁb", U"i", "aﬁb 10 0 20 12"},                                           // ﬁ: two folded from one
+    struct Case { const char* name; std::string page; std::u32string phrase; std::string context_and_boxes; };
+    const Case cases[] = {
+        {"across a line break: a box per line", "ご請求\n書を", U"請求書", "ご請求 書を 10 0 30 12 0 20 10 32"},
+        {"20 characters either side", a + "ＩＮＶＯＩＣＥ" + b, U"invoice", a20 + "ＩＮＶＯＩＣＥ" + b20 + " 250 0 320 12"},
+        {"one folded from two (ｶﾞ)", "xｶﾞ\x01" + a, U"ガ", "xｶﾞ " + std::string(19, 'a') + " 10 0 30 12"},
+        {"two folded from one (ﬁ)", "aﬁb", U"i", "aﬁb 10 0 20 12"},
     };
-    const TextFolder folder(true, true);
-    for (const auto& [page, phrase, expected] : cases) {
-        const PageText text = page_of(page);
-        const std::vector<MatchSpan> ranges = find_hit_ranges(text.chars, folder, PhraseMatcher(folder.fold_plain(phrase)));
+    const TextFolder folding(true, true);
+    for (const Case& c : cases) {
+        const PageText text = page_of(c.page);
+        const std::vector<MatchSpan> ranges = find_hit_ranges(text.chars, folding, PhraseMatcher(folding.fold_plain(c.phrase)));
         std::vector<DocumentHit> listed;
         add_listed_hits(listed, 0, text.chars, ranges);
-        ASSERT_EQ(listed.size(), 1u) << expected;
-        EXPECT_EQ(listed[0].context + shown(hit_frame_boxes(text, ranges)), expected);
+        ASSERT_EQ(listed.size(), 1u) << c.name;
+        EXPECT_EQ(listed[0].context + shown(hit_frame_boxes(text, ranges)), c.context_and_boxes) << c.name;
     }
 }
 
@@ -83,20 +84,21 @@ WordBox word(const std::u32string& text, double x0, double y0, double x1, double
 }
 
 TEST(JoinWords, ChoosesTheSeparator) {
-    const std::pair<std::vector<WordBox>, std::u32string> cases[] = {
-        {{word(U"total", 0, 0, 50, 12, true), word(U"net", 55, 0, 85, 12)}, U"total net"},
-        {{word(U"請求", 0, 0, 24, 12), word(U"書", 24, 0, 36, 12)}, U"請求書"},
-        {{word(U"請求", 0, 0, 24, 12), word(U"書", 0, 20, 12, 32)}, U"請求\n書"},
-        {{word(U"a", 0, 0, 10, 12), word(U"b", 10, 5, 20, 17)}, U"ab"},          // baselines a little apart
-        {{word(U"a", 0, 0, 10, 12), word(U"b", 10, 7, 20, 19)}, U"a\nb"},        // less than half the height shared
-        {{word(U"cell", 0, 0, 40, 12), word(U"next", 64, 0, 100, 12)}, U"cellnext"},   // a gap of two heights
-        {{word(U"cell", 0, 0, 40, 12), word(U"next", 65, 0, 100, 12)}, U"cell\nnext"},  // a table gap
-        {{word(U"b", 300, 0, 310, 12), word(U"a", 0, 0, 10, 12)}, U"b\na"},
-        {{word(U"ab", 0, 0, 12, 20, true, 1), word(U"cd", 0, 25, 12, 45, false, 1)}, U"ab cd"},
-        {{word(U"ab", 20, 0, 40, 12, true, 2), word(U"cd", 0, 0, 18, 12, false, 2)}, U"ab cd"},  // upside down
-        {{word(U"ab", 0, 0, 20, 12), word(U"cd", 20, 0, 40, 12, false, 1)}, U"ab\ncd"},
+    struct Case { const char* name; std::vector<WordBox> words; std::u32string text; };
+    const Case cases[] = {
+        {"a blank where the layer has one", {word(U"total", 0, 0, 50, 12, true), word(U"net", 55, 0, 85, 12)}, U"total net"},
+        {"none between touching words", {word(U"請求", 0, 0, 24, 12), word(U"書", 24, 0, 36, 12)}, U"請求書"},
+        {"a line break below", {word(U"請求", 0, 0, 24, 12), word(U"書", 0, 20, 12, 32)}, U"請求\n書"},
+        {"baselines a little apart stay one line", {word(U"a", 0, 0, 10, 12), word(U"b", 10, 5, 20, 17)}, U"ab"},
+        {"less than half the height shared", {word(U"a", 0, 0, 10, 12), word(U"b", 10, 7, 20, 19)}, U"a\nb"},
+        {"a gap of two heights", {word(U"cell", 0, 0, 40, 12), word(U"next", 64, 0, 100, 12)}, U"cellnext"},
+        {"a table gap", {word(U"cell", 0, 0, 40, 12), word(U"next", 65, 0, 100, 12)}, U"cell\nnext"},
+        {"a word back to the left", {word(U"b", 300, 0, 310, 12), word(U"a", 0, 0, 10, 12)}, U"b\na"},
+        {"turned a quarter", {word(U"ab", 0, 0, 12, 20, true, 1), word(U"cd", 0, 25, 12, 45, false, 1)}, U"ab cd"},
+        {"upside down", {word(U"ab", 20, 0, 40, 12, true, 2), word(U"cd", 0, 0, 18, 12, false, 2)}, U"ab cd"},
+        {"a turn between", {word(U"ab", 0, 0, 20, 12), word(U"cd", 20, 0, 40, 12, false, 1)}, U"ab\ncd"},
     };
-    for (const auto& [words, text] : cases) EXPECT_EQ(join_words(words).chars, text) << words[1].box.x0;
+    for (const Case& c : cases) EXPECT_EQ(join_words(c.words).chars, c.text) << c.name;
 }
 
 TEST(JoinWords, BoxesFollowCodePointsAndFallBackToTheWord) {

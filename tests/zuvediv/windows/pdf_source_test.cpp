@@ -6,9 +6,9 @@
 
 #include <poppler-page.h>
 
-#include "documents/kept_pdf.h"
-#include "documents/pdf_assembly.h"
-#include "documents/pdf_open.h"
+#include "pdf/kept_pdf.h"
+#include "pdf/pdf_assembly.h"
+#include "pdf/pdf_open.h"
 #include "platform/long_path_windows.h"
 #include "windows/scratch_folder.h"
 

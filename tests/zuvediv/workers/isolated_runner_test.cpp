@@ -217,11 +217,14 @@ TEST(IsolatedRunner, SplitDocumentsMergeInPageOrderAndFailAlone) {
 
 TEST(MemoryLimit, CapIsOneGibibyteOrHalfTheMemoryShared) {
     const size_t GiB = size_t{1} << 30;
-    const std::tuple<int, size_t, size_t> cases[] = {
-        {1, 64 * GiB, GiB}, {8, 16 * GiB, GiB}, {16, 16 * GiB, GiB / 2}, {3, 3 * GiB, GiB / 2}, {0, GiB, GiB / 2},
-        {4, 0, GiB},  // memory unknown
+    struct Case { const char* name; int workers; size_t physical, cap; };
+    const Case cases[] = {
+        {"plenty of memory", 8, 16 * GiB, GiB},
+        {"workers share half of it", 16, 16 * GiB, GiB / 2},
+        {"no workers count as one", 0, GiB, GiB / 2},
+        {"memory unknown", 4, 0, GiB},
     };
-    for (const auto& [workers, physical, cap] : cases) EXPECT_EQ(worker_memory_cap(workers, physical), cap) << workers;
+    for (const Case& c : cases) EXPECT_EQ(worker_memory_cap(c.workers, c.physical), c.cap) << c.name;
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "documents/pdf_assembly.h"
+#include "pdf/pdf_assembly.h"
 #include "support/pdf_fixtures.h"
 
 namespace zuvediv_test {

@@ -1,4 +1,4 @@
-#include "documents/poppler_warmup.h"
+#include "pdf/poppler_warmup.h"
 
 #include <cstdio>
 #include <memory>
@@ -10,7 +10,7 @@
 #include <poppler-page-renderer.h>
 #include <poppler-page.h>
 
-#include "documents/pdf_assembly.h"
+#include "pdf/pdf_assembly.h"
 
 namespace zuvediv {
 namespace {

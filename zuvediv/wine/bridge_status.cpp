@@ -1,4 +1,4 @@
-#include "run/bridge_status.h"
+#include "wine/bridge_status.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -7,7 +7,7 @@
 
 #include "command_line/wine_path.h"
 #include "common/search_contract.h"
-#include "run/stop_on_bridge_exit.h"
+#include "wine/stop_on_bridge_exit.h"
 
 namespace zuvediv {
 namespace {

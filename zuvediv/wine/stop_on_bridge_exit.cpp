@@ -1,4 +1,4 @@
-#include "run/stop_on_bridge_exit.h"
+#include "wine/stop_on_bridge_exit.h"
 
 #include <cerrno>
 #include <csignal>

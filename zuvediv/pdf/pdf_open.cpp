@@ -1,8 +1,8 @@
-#include "documents/pdf_open.h"
+#include "pdf/pdf_open.h"
 
 #include <optional>
 
-#include "documents/password_prep.h"
+#include "pdf/password_prep.h"
 
 namespace zuvediv {
 namespace {

@@ -1,11 +1,11 @@
-#include "run/result_reporter.h"
+#include "report/result_reporter.h"
 
 #include "output/console.h"
 
 namespace zuvediv {
 
-ResultReporter::ResultReporter(const DocumentList& documents, CsvSink& csv, bool verbose)
-    : documents_(documents), csv_(csv), verbose_(verbose), results_(documents.listing.files.size()) {
+ResultReporter::ResultReporter(const DocumentList& documents, SearchedDocument searched, bool verbose)
+    : documents_(documents), searched_(std::move(searched)), verbose_(verbose), results_(documents.listing.files.size()) {
     totals_.files = results_.size();
     for (const SkippedFolder& folder : documents.listing.unreadable_folders)
         totals_.skipped.push_back(documents.display.relative(folder.relative_folder) + ": フォルダを読めません (" + folder.reason + ")");
@@ -48,7 +48,7 @@ void ResultReporter::report(const PdfFile& file, const DocumentResult& result) {
         totals_.pages += static_cast<size_t>(result.pages);
         totals_.recognised_pages += static_cast<size_t>(result.recognised_pages);
         totals_.hits += result.hits.size();
-        csv_.add_hits(documents_.display, file, result);
+        searched_(file, result);
         totals_.image_errors.insert(totals_.image_errors.end(), result.image_errors.begin(), result.image_errors.end());
     }
     if (verbose_) print_progress(shown, result);

@@ -2,9 +2,9 @@
 // Opens a PDF and, when that fails, says why in words a user understands.
 #include <string>
 
-#include "documents/pdf_source.h"
+#include "pdf/pdf_source.h"
 
-#include "documents/document_status.h"
+#include "pdf/document_status.h"
 
 namespace zuvediv {
 

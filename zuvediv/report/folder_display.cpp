@@ -1,4 +1,4 @@
-#include "run/folder_display.h"
+#include "report/folder_display.h"
 
 #include "command_line/given_path.h"
 

@@ -1,4 +1,4 @@
-#include "documents/pdf_source.h"
+#include "pdf/pdf_source.h"
 
 #include <windows.h>
 

@@ -21,4 +21,10 @@ struct FolderDisplay {
 
 FolderDisplay make_display(const std::string& input_as_given, bool input_is_file);
 
+// A run's documents, and how their names are shown.
+struct DocumentList {
+    PdfListing listing;
+    FolderDisplay display;
+};
+
 }  // namespace zuvediv

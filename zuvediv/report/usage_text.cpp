@@ -1,4 +1,4 @@
-#include "command_line/usage_text.h"
+#include "report/usage_text.h"
 
 #include "cache/cache_location.h"
 #include "command_line/option_table.h"

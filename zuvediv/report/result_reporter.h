@@ -1,13 +1,14 @@
 #pragma once
 // Takes documents' results as the workers finish them and reports them in
-// file order: CSV rows, a progress line with -v, and the run's counts.
+// file order: each searched document to whoever writes the list, a
+// progress line with -v, and the run's counts.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "documents/document_search.h"
-#include "run/csv_sink.h"
-#include "run/run_setup.h"
+#include "report/folder_display.h"
 
 namespace zuvediv {
 
@@ -22,9 +23,12 @@ struct Totals {
     std::vector<std::string> image_errors;
 };
 
+// Given each searched document, in file order.
+using SearchedDocument = std::function<void(const PdfFile& file, const DocumentResult& result)>;
+
 class ResultReporter {
 public:
-    ResultReporter(const DocumentList& documents, CsvSink& csv, bool verbose);
+    ResultReporter(const DocumentList& documents, SearchedDocument searched, bool verbose);
     void accept(size_t index, DocumentResult result);
     // A page of the document was read by the recogniser (page from 0).
     void page_recognised(size_t index, int page) const;
@@ -38,7 +42,7 @@ private:
     void print_progress(const std::string& shown, const DocumentResult& result) const;
 
     const DocumentList& documents_;
-    CsvSink& csv_;
+    SearchedDocument searched_;
     bool verbose_;
     std::vector<std::optional<DocumentResult>> results_;
     size_t next_to_report_ = 0;

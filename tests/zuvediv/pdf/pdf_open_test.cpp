@@ -2,7 +2,7 @@
 // typed passwords open a protected file.
 #include <gtest/gtest.h>
 
-#include "documents/pdf_open.h"
+#include "pdf/pdf_open.h"
 #include "pdf_writer.h"
 #include "support/pdf_fixtures.h"
 

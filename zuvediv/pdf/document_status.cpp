@@ -1,4 +1,4 @@
-#include "documents/document_status.h"
+#include "pdf/document_status.h"
 
 namespace zuvediv {
 namespace {

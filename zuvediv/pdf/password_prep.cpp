@@ -1,4 +1,4 @@
-#include "documents/password_prep.h"
+#include "pdf/password_prep.h"
 
 #include <memory>
 

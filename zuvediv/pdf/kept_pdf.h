@@ -3,7 +3,7 @@
 // document stays open between them rather than being parsed for each.
 #include <string>
 
-#include "documents/pdf_open.h"
+#include "pdf/pdf_open.h"
 
 namespace zuvediv {
 

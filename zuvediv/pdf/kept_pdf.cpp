@@ -1,4 +1,4 @@
-#include "documents/kept_pdf.h"
+#include "pdf/kept_pdf.h"
 
 namespace zuvediv {
 

@@ -1,4 +1,4 @@
-#include "documents/page_parts.h"
+#include "pdf/page_parts.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "documents/pdf_assembly.h"
+#include "pdf/pdf_assembly.h"
 
 namespace zuvediv {
 

@@ -2,7 +2,7 @@
 // The run's last words: the summary on the console and the exit status.
 #include <string>
 
-#include "run/result_reporter.h"
+#include "report/result_reporter.h"
 
 namespace zuvediv {
 
