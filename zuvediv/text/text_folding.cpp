@@ -96,6 +96,21 @@ void TextFolder::fold_single(FoldedText& out, char32_t c, uint32_t at) const {
     for (char32_t f : single_form(c)) append(out, f, at, at + 1);
 }
 
+void TextFolder::append_ascii_run(FoldedText& out, const std::u32string& source, uint32_t begin, uint32_t end) const {
+    // An ASCII character before another is its own form but for case: most
+    // Latin text goes by here, asking nothing of ICU, a run at a time.
+    const size_t at = out.chars.size(), count = end - begin;
+    out.chars.resize(at + count);
+    out.source_begin.resize(at + count);
+    out.source_end.resize(at + count);
+    for (size_t k = 0; k < count; ++k) {
+        const char32_t c = source[begin + k];
+        out.chars[at + k] = ignore_case_ && c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+        out.source_begin[at + k] = static_cast<uint32_t>(begin + k);
+        out.source_end[at + k] = static_cast<uint32_t>(begin + k + 1);
+    }
+}
+
 FoldedText TextFolder::fold(const std::u32string& source) const {
     FoldedText out;
     out.chars.reserve(source.size());
@@ -116,6 +131,10 @@ FoldedText TextFolder::fold(const std::u32string& source) const {
     icu::UnicodeString folded;
     uint32_t i = 0;
     while (i < n) {
+        uint32_t run_end = i;
+        while (run_end + 1 < n && source[run_end] < 0x80 && source[run_end + 1] < 0x80) ++run_end;
+        append_ascii_run(out, source, i, run_end);
+        i = run_end;
         // A segment runs up to the next character that cannot combine with
         // what precedes it; its folded output maps back to the whole segment.
         uint32_t j = i + 1;

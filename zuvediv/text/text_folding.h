@@ -26,6 +26,7 @@ public:
 
 private:
     void append(FoldedText& out, char32_t c, uint32_t begin, uint32_t end) const;
+    void append_ascii_run(FoldedText& out, const std::u32string& source, uint32_t begin, uint32_t end) const;
     bool has_boundary_before(char32_t c) const;
     void fold_single(FoldedText& out, char32_t c, uint32_t at) const;
     const std::u32string& single_form(char32_t c) const;
