@@ -23,16 +23,18 @@ std::string encode_page_text(const std::u32string& chars) {
 }
 
 std::optional<std::u32string> decode_page_text(std::string_view bytes) {
-    std::u32string chars;
-    chars.reserve(bytes.size());
+    // Never more characters than bytes: written in place, then cut to size.
+    std::u32string chars(bytes.size(), U'\0');
+    size_t count = 0;
     const uint8_t* data = reinterpret_cast<const uint8_t*>(bytes.data());
     const int32_t length = static_cast<int32_t>(bytes.size());
     for (int32_t i = 0; i < length;) {
         if (i + U8_COUNT_TRAIL_BYTES_UNSAFE(data[i]) >= length) return std::nullopt;
         UChar32 c;
         U8_NEXT_UNSAFE(data, i, c);
-        chars.push_back(static_cast<char32_t>(c));
+        chars[count++] = static_cast<char32_t>(c);
     }
+    chars.resize(count);
     return chars;
 }
 
