@@ -13,6 +13,7 @@ namespace zuvediv {
 namespace {
 
 constexpr int64_t kDefaultCapBytes = int64_t{1} << 30;
+constexpr size_t kPlentyOfKeptBytes = size_t{4} << 20;
 
 std::vector<int> pages_with_hits(const DocumentResult& result) {
     std::vector<int> pages;
@@ -51,6 +52,7 @@ void SearchCache::give_up(const std::string& reason) {
     file_.clear();
     db_.reset();
     kept_.clear();
+    kept_bytes_ = 0;
     for (Entry& entry : entries_) entry.started = 0;
 }
 
@@ -125,7 +127,13 @@ const std::vector<int>* SearchCache::only_pages(size_t index) const {
 }
 
 void SearchCache::keep_text(size_t index, std::string_view batch) {
-    if (keeps_text(index)) kept_.emplace_back(index, std::string(batch));
+    if (!keeps_text(index)) return;
+    kept_.emplace_back(index, std::string(batch));
+    kept_bytes_ += batch.size();
+}
+
+void SearchCache::store_kept_text_when_plenty() {
+    if (kept_bytes_ >= kPlentyOfKeptBytes) store_kept_text();
 }
 
 void SearchCache::store_kept_text() {
@@ -145,6 +153,7 @@ void SearchCache::store_kept_text() {
         give_up(e.what());
     }
     kept_.clear();
+    kept_bytes_ = 0;
 }
 
 void SearchCache::read_done(size_t index, DocumentResult& result) {
@@ -158,6 +167,8 @@ void SearchCache::read_done(size_t index, DocumentResult& result) {
     if (result.status == DocumentStatus::searched) {
         entry.pages_read = result.pages;
     } else {  // its record goes: no need to store its pages first
+        for (const auto& [kept_index, batch] : kept_)
+            if (kept_index == index) kept_bytes_ -= batch.size();
         kept_.erase(std::remove_if(kept_.begin(), kept_.end(), [&](const auto& kept) { return kept.first == index; }),
                     kept_.end());
     }

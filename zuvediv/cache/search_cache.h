@@ -45,7 +45,9 @@ public:
     // Whether the pages read of the file are to be sent to keep_text.
     bool keeps_text(size_t index) const { return entries_.at(index).started != 0; }
     void keep_text(size_t index, std::string_view batch);
-    void store_kept_text();
+    // Stores what was kept once there is plenty of it, in one transaction:
+    // one per document cost Wine a dozen lock calls each.
+    void store_kept_text_when_plenty();
     void read_done(size_t index, DocumentResult& result);
     // searched_folder: "" when one file was searched.
     void close(const std::string& searched_folder);
@@ -63,11 +65,13 @@ private:
                       bool recognise_scans);
     void start_records(PageCache& cache);
     void give_up(const std::string& reason);
+    void store_kept_text();
 
     std::string file_;
     std::unique_ptr<SqliteDb> db_;
     std::vector<Entry> entries_;
     std::vector<std::pair<size_t, std::string>> kept_;  // entry, batch
+    size_t kept_bytes_ = 0;
     std::vector<size_t> to_read_;
 };
 

@@ -45,7 +45,7 @@ void search_documents(const RunSettings& settings, const SearchTerms& terms, con
     RunnerEvents events;
     events.progress = [&](size_t reading, const PageProgress& page) { reporter.page_recognised(to_read[reading], page.page); };
     events.message = [&](size_t reading, std::string_view batch) { cache.keep_text(to_read[reading], batch); };
-    events.idle = [&] { cache.store_kept_text(); };
+    events.idle = [&] { cache.store_kept_text_when_plenty(); };
     run_isolated(to_read.size(), settings.limits, job, done, events);
     std::error_code ec;
     cache.close(fs::is_directory(fs::u8path(paths.input), ec) ? paths.input : "");
