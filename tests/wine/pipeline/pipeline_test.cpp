@@ -106,27 +106,58 @@ TEST_F(Pipeline, SearchFromTheDialogWritesCsvAndImages) {
         EXPECT_EQ(ReadFileBytes(m_out.Path() + image).substr(0, 4), "\x89PNG") << testing::PrintToString(image);
 }
 
-// A folder long enough to search that the console is closed in the middle:
-// the tool and its workers end with it, and the list stays as it was.
-TEST_F(Pipeline, ClosingTheConsoleEndsTheToolAndLeavesThePreviousList) {
-    const std::wstring sample = m_build + L"\\native\\samples\\pdf\\請求書_2026-11.pdf";
-    for (int i = 0; i < 2000; ++i)
-        CreateHardLinkW((m_docs.Path() + L"\\" + std::to_wstring(i) + L".pdf").c_str(), sample.c_str(), nullptr);
-    std::ofstream(fs::path(m_out.Path() + L"\\結果.csv"), std::ios::binary) << "previous list";
-    m_program.Start();
-    Search({IDC_CREATE_IMAGE, IDC_CSV_FILE});
-    const auto pagesDrawn = [&] { return std::distance(fs::directory_iterator(m_out.Path()), fs::directory_iterator()) > 4; };
-    ASSERT_TRUE(WaitUntil(pagesDrawn, 60000)) << "the search draws pages";
-    ASSERT_GE(ProcessesFrom(m_tool).size(), 3u) << "the tool and its two workers";
+BOOL WINAPI SwallowCtrlC(DWORD) { return TRUE; }
 
+// Ctrl+C typed on the tool's console: sent from here, attached to that
+// console for the moment (the workers have none). This process keeps
+// swallowing its own copy, which may arrive after the console is left.
+bool PressCtrlC(const std::vector<DWORD>& processes) {
+    SetConsoleCtrlHandler(SwallowCtrlC, TRUE);
+    bool sent = false;
+    for (DWORD process : processes) {
+        FreeConsole();
+        if (!AttachConsole(process)) continue;
+        sent = GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
+        FreeConsole();
+        break;
+    }
+    return sent;
+}
+
+// A folder long enough to search that the run is stopped in the middle: the
+// tool and its workers end, and the list stays as it was.
+class StoppedSearch : public Pipeline {
+protected:
+    void SetUp() override {
+        const std::wstring sample = m_build + L"\\native\\samples\\pdf\\請求書_2026-11.pdf";
+        for (int i = 0; i < 2000; ++i)
+            CreateHardLinkW((m_docs.Path() + L"\\" + std::to_wstring(i) + L".pdf").c_str(), sample.c_str(), nullptr);
+        std::ofstream(fs::path(m_out.Path() + L"\\結果.csv"), std::ios::binary) << "previous list";
+        m_program.Start();
+        Search({IDC_CREATE_IMAGE, IDC_CSV_FILE});
+        const auto pagesDrawn = [&] { return std::distance(fs::directory_iterator(m_out.Path()), fs::directory_iterator()) > 4; };
+        ASSERT_TRUE(WaitUntil(pagesDrawn, 60000)) << "the search draws pages";
+        ASSERT_GE(ProcessesFrom(m_tool).size(), 3u) << "the tool and its two workers";
+    }
+    void ExpectStoppedLeavingThePreviousList() {
+        ASSERT_TRUE(WaitUntil([&] { return m_program.IsEnabled(); })) << "the dialog comes back";
+        EXPECT_TRUE(WaitUntil([&] { return ProcessesFrom(m_tool).empty(); }, 1000)) << "the tool or a worker is left";
+        EXPECT_EQ(ReadFileBytes(m_out.Path() + L"\\結果.csv"), "previous list");
+        for (const auto& entry : fs::directory_iterator(m_out.Path()))  // no half-made list under another name
+            EXPECT_TRUE(entry.path().extension() == L".png" || entry.path().filename() == L"結果.csv") << entry.path();
+    }
+};
+
+TEST_F(StoppedSearch, ClosingTheConsoleEndsTheToolAndLeavesThePreviousList) {
     HWND console = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (console = ConsoleWindow()) != nullptr; }));
     PostMessageW(console, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return m_program.IsEnabled(); })) << "the dialog comes back";
-    EXPECT_TRUE(WaitUntil([&] { return ProcessesFrom(m_tool).empty(); }, 1000)) << "the tool or a worker is left";
-    EXPECT_EQ(ReadFileBytes(m_out.Path() + L"\\結果.csv"), "previous list");
-    for (const auto& entry : fs::directory_iterator(m_out.Path()))  // no half-made list under another name
-        EXPECT_TRUE(entry.path().extension() == L".png" || entry.path().filename() == L"結果.csv") << entry.path();
+    ExpectStoppedLeavingThePreviousList();
+}
+
+TEST_F(StoppedSearch, CtrlCEndsTheToolAndLeavesThePreviousList) {
+    ASSERT_TRUE(PressCtrlC(ProcessesFrom(m_tool))) << "Ctrl+C sent to the tool's console";
+    ExpectStoppedLeavingThePreviousList();
 }
 
 // The Linux build behind the console bridge (<build>\program-linux).
