@@ -10,7 +10,6 @@
 
 #include <zlib.h>
 
-#include "pdf/pdf_assembly.h"
 #include "support/live_processes.h"
 #include "support/pdf_fixtures.h"
 #include "support/tool_builds.h"
@@ -51,34 +50,18 @@ std::string deflated(const std::string& head, size_t filler_bytes, const std::st
     return out;
 }
 
-// One page with its content stream (object 4), resources and any objects
-// after, with a valid xref.
-std::string one_page_pdf(const std::string& content_stream, const std::string& resources,
-                         const std::vector<std::string>& more = {}) {
-    std::vector<std::string> objects = {
-        "<</Type/Catalog/Pages 2 0 R>>", "<</Type/Pages/Kids[3 0 R]/Count 1>>",
-        "<</Type/Page/Parent 2 0 R/MediaBox[0 0 200 200]/Resources<<" + resources + ">>/Contents 4 0 R>>",
-        content_stream};
-    objects.insert(objects.end(), more.begin(), more.end());
-    return zuvediv::assemble_pdf(objects);
-}
-
-std::string flate_stream(const std::string& data, const std::string& extra = "") {
-    return "<</Length " + std::to_string(data.size()) + "/Filter/FlateDecode" + extra + ">>\nstream\n" + data + "\nendstream";
-}
-
 // A string of 600 MB behind 3 MB: its reader outgrows any worker's cap.
 std::string deflate_bomb() {
-    return one_page_pdf(flate_stream(deflated("BT /F1 12 Tf 10 30 Td (invoice ", size_t{600} << 20, ") Tj ET")),
-                        "/Font<</F1<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>>>");
+    return one_page_pdf(pdf_stream("/Filter/FlateDecode", deflated("BT /F1 12 Tf 10 30 Td (invoice ", size_t{600} << 20, ") Tj ET")),
+                        kHelveticaAsF1);
 }
 
 // A page with a hit, so that it is drawn, and an image of 60000 × 60000 pixels.
 std::string huge_image() {
-    const std::string image = flate_stream(deflated("", 1 << 20, ""), "/Type/XObject/Subtype/Image/Width 60000/Height 60000"
-                                                                      "/ColorSpace/DeviceRGB/BitsPerComponent 8");
-    return one_page_pdf(flate_stream(deflated("BT /F1 12 Tf 10 30 Td (invoice) Tj ET q 200 0 0 200 0 0 cm /Im1 Do Q", 0, "")),
-                        "/Font<</F1<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>>>/XObject<</Im1 5 0 R>>", {image});
+    const std::string image = pdf_stream("/Filter/FlateDecode/Type/XObject/Subtype/Image/Width 60000/Height 60000"
+                                         "/ColorSpace/DeviceRGB/BitsPerComponent 8", deflated("", 1 << 20, ""));
+    return one_page_pdf(pdf_stream("/Filter/FlateDecode", deflated("BT /F1 12 Tf 10 30 Td (invoice) Tj ET q 200 0 0 200 0 0 cm /Im1 Do Q", 0, "")),
+                        std::string(kHelveticaAsF1) + "/XObject<</Im1 5 0 R>>", {image});
 }
 
 class MutationPass : public BothBuilds {};

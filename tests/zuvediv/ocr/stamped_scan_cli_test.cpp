@@ -29,12 +29,13 @@ TEST(StampedScan, BodyAndStampBothSearchedEachHitOnceAndTextLayerOnlySeesTheStam
     const Env cache = {{"XDG_CACHE_HOME", dir / "cache"}};
     for (size_t i = 0; i < std::size(steps); ++i) {
         std::vector<std::string> args = steps[i].options;
-        args.insert(args.end(), {steps[i].phrase, scan});
+        args.insert(args.end(), {"-v", steps[i].phrase, scan});
         const ToolRun run = run_tool_binary(args, cache);
         EXPECT_EQ(run.exit_code, steps[i].hits ? 0 : 1) << i << run.out << run.err;
         EXPECT_TRUE(says(run, "該当: " + std::to_string(steps[i].hits) + " 件")) << i << run.out;
         EXPECT_EQ(says(run, "キャッシュから読んだファイル: 1 件"), steps[i].from_cache) << i << run.out;
         EXPECT_EQ(says(run, "文字認識 (OCR) で読んだページ: 1"), steps[i].recognised) << i << run.out;
+        EXPECT_EQ(says(run, "  文字認識 (OCR): stamped.pdf ページ 1\n"), steps[i].recognised && !steps[i].from_cache) << i << run.out;
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 
+#include "pdf/pdf_assembly.h"
 #include "pdf_writer.h"
 
 namespace zuvediv_test {
@@ -62,6 +63,18 @@ std::string bytes_below(const fs::path& folder) {
 }
 
 void write_file(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+std::string pdf_stream(const std::string& entries, const std::string& data) {
+    return "<<" + entries + "/Length " + std::to_string(data.size()) + ">>\nstream\n" + data + "\nendstream";
+}
+
+std::string one_page_pdf(const std::string& content_stream, const std::string& resources, const std::vector<std::string>& more) {
+    std::vector<std::string> objects = {
+        "<</Type/Catalog/Pages 2 0 R>>", "<</Type/Pages/Kids[3 0 R]/Count 1>>",
+        "<</Type/Page/Parent 2 0 R/MediaBox[0 0 200 200]/Resources<<" + resources + ">>/Contents 4 0 R>>", content_stream};
+    objects.insert(objects.end(), more.begin(), more.end());
+    return zuvediv::assemble_pdf(objects);
+}
 
 ToolRun run_tool_binary(const std::vector<std::string>& args, const Env& env,
                         const std::string& binary) {

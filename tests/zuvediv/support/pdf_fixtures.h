@@ -51,4 +51,12 @@ ToolRun run_tool_binary(const std::vector<std::string>& args, const Env& env = {
 std::string bytes_below(const fs::path& folder);
 void write_file(const fs::path& path, const std::string& bytes);
 
+// PDFs put together object by object: a stream object of the dictionary's
+// entries and the data; one 200 × 200 point page whose content stream is
+// object 4, with its resources and any objects from 5 on.
+std::string pdf_stream(const std::string& entries, const std::string& data);
+std::string one_page_pdf(const std::string& content_stream, const std::string& resources,
+                         const std::vector<std::string>& more = {});
+constexpr const char* kHelveticaAsF1 = "/Font<</F1<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>>>";
+
 }  // namespace zuvediv_test

@@ -5,24 +5,10 @@
 
 #include <cstdint>
 
-#include "pdf/pdf_assembly.h"
 #include "support/pdf_fixtures.h"
 
 namespace zuvediv_test {
 namespace {
-
-std::string stream(const std::string& dictionary, const std::string& data) {
-    return "<<" + dictionary + "/Length " + std::to_string(data.size()) + ">>\nstream\n" + data + "\nendstream";
-}
-
-std::string one_page(const std::string& content, const std::string& resources, const std::vector<std::string>& more = {}) {
-    std::vector<std::string> objects = {"<</Type/Catalog/Pages 2 0 R>>", "<</Type/Pages/Kids[3 0 R]/Count 1>>",
-                                        "<</Type/Page/Parent 2 0 R/MediaBox[0 0 200 200]/Resources<<" + resources +
-                                            ">>/Contents 4 0 R>>",
-                                        stream("", content)};
-    objects.insert(objects.end(), more.begin(), more.end());
-    return zuvediv::assemble_pdf(objects);
-}
 
 void put_big_endian(std::string& out, uint32_t value, int bytes) {
     for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xFF);
@@ -40,10 +26,10 @@ std::string page_over_the_cap() {
     put_big_endian(segment, 0, 4);  // segment number
     segment += std::string("\x30\x00\x01", 3);  // page information, nothing referred to, page 1
     put_big_endian(segment, static_cast<uint32_t>(page_information.size()), 4);
-    const std::string image = stream("/Type/XObject/Subtype/Image/Width 100/Height 100/ColorSpace/DeviceGray"
+    const std::string image = pdf_stream("/Type/XObject/Subtype/Image/Width 100/Height 100/ColorSpace/DeviceGray"
                                      "/BitsPerComponent 1/Filter/JBIG2Decode",
                                      segment + page_information);
-    return one_page("q 200 0 0 200 0 0 cm /Im1 Do Q", "/XObject<</Im1 5 0 R>>", {image});
+    return one_page_pdf(pdf_stream("", "q 200 0 0 200 0 0 cm /Im1 Do Q"), "/XObject<</Im1 5 0 R>>", {image});
 }
 
 bool mentions_memory_in_english(const ToolRun& run) {
@@ -72,8 +58,7 @@ TEST(LibraryMessages, AnAllocationOverTheCapIsOutOfMemoryAndNothingIsKept) {
 
 TEST(LibraryMessages, WarningsStayOffTheConsoleAndVerboseCountsThemOnce) {
     const ScratchDir dir;
-    write_file(dir / "warned.pdf", one_page("BT /F1 12 Tf 10 30 Td (invoice) Tj ET xyz abc",
-                                            "/Font<</F1<</Type/Font/Subtype/Type1/BaseFont/Helvetica>>>>"));
+    write_file(dir / "warned.pdf", one_page_pdf(pdf_stream("", "BT /F1 12 Tf 10 30 Td (invoice) Tj ET xyz abc"), kHelveticaAsF1));
     const std::string note = "  warned.pdf: 読み取り中に PDF や画像のライブラリが警告を出しました (";
     for (const bool verbose : {true, false}) {
         const ToolRun run = run_tool_binary(verbose ? std::vector<std::string>{"-v", "-N", "invoice", dir / "warned.pdf"}
