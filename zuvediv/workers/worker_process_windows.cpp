@@ -13,6 +13,7 @@
 #include "workers/pipe_io_windows.h"
 #include "workers/result_wire.h"
 #include "workers/worker_entry.h"
+#include "workers/worker_job_windows.h"
 
 namespace zuvediv {
 namespace {
@@ -22,11 +23,20 @@ namespace {
 std::mutex board_mutex;
 std::condition_variable board_changed;
 
+// Held from a worker's start until it is in the Job, and by end_all_workers().
+std::mutex starting_mutex;
+bool workers_ended = false;  // under starting_mutex
+
 // Every worker is in this Job: its memory is capped per process, and the
 // workers end when the coordinator does, however it ends (the last handle
 // to the Job closes with it).
-HANDLE worker_job(size_t memory_cap) {
+HANDLE the_job() {
     static HANDLE job = CreateJobObjectW(nullptr, nullptr);
+    return job;
+}
+
+HANDLE worker_job(size_t memory_cap) {
+    HANDLE job = the_job();
     if (!job) return nullptr;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
@@ -115,6 +125,8 @@ WorkerProcess::WorkerProcess(std::unique_ptr<Impl> impl) : impl_(std::move(impl)
 WorkerProcess::~WorkerProcess() = default;
 
 std::unique_ptr<WorkerProcess> WorkerProcess::start(const WorkerStart& how) {
+    const std::lock_guard<std::mutex> starting(starting_mutex);
+    if (workers_ended) return nullptr;
     HANDLE job = worker_job(how.memory_cap);
     HANDLE order_read = nullptr, order_write = nullptr, result_read = nullptr, result_write = nullptr;
     if (!CreatePipe(&order_read, &order_write, nullptr, 0)) return nullptr;
@@ -132,8 +144,10 @@ std::unique_ptr<WorkerProcess> WorkerProcess::start(const WorkerStart& how) {
     const std::wstring program = this_program();
     std::wstring command = L"\"" + program + L"\" " + kWorkerArgument;
     PROCESS_INFORMATION started{};
-    const bool ok = CreateProcessW(program.c_str(), &command[0], nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
-                                   nullptr, &startup, &started);
+    // Detached: console signals are the coordinator's to answer. A worker
+    // on the console would end itself on Ctrl+C, racing the Job that ends it.
+    const bool ok = CreateProcessW(program.c_str(), &command[0], nullptr, nullptr, TRUE, CREATE_SUSPENDED | DETACHED_PROCESS,
+                                   nullptr, nullptr, &startup, &started);
     close_handle(order_read), close_handle(result_write), close_handle(error_sink);
     if (!ok) {
         close_handle(order_write), close_handle(result_read);
@@ -179,6 +193,12 @@ std::vector<bool> wait_for_output(const std::vector<WorkerProcess*>& workers, st
         return any;
     });
     return ready;
+}
+
+void end_all_workers() {
+    const std::lock_guard<std::mutex> starting(starting_mutex);
+    workers_ended = true;
+    if (HANDLE job = the_job()) TerminateJobObject(job, STATUS_CONTROL_C_EXIT);
 }
 
 int run_worker_process(const WorkerFactory& factory) {

@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "workers/isolated_runner.h"
 #include "workers/memory_limit.h"
 #include "workers/result_wire.h"
 #include "workers/worker_entry.h"
+#include "workers/worker_job_windows.h"
 
 namespace zuvediv {
 namespace {
@@ -77,6 +79,20 @@ TEST(WindowsWorkers, CrashHangAndMemoryOverTheCapCostOnlyTheirDocument) {
     if (!under_wine()) unread.push_back({3, DocumentStatus::out_of_memory});
     for (const auto& [index, status] : unread) EXPECT_EQ(results[index].status, status) << index;
     for (size_t index : {1u, 4u}) EXPECT_EQ(results[index].status, DocumentStatus::searched) << index;
+}
+
+// Last: no worker starts in this process after it.
+TEST(WindowsWorkers, EndingAllWorkersEndsTheBusyOnesAndStartsNoMore) {
+    std::vector<DocumentResult> results;
+    std::thread search([&] { results = run_orders({"hang", "hang", "fine"}); });
+    Sleep(1000);
+    end_all_workers();
+    search.join();
+    for (size_t index : {0u, 1u}) {  // ended, or not started if the machine was slow
+        EXPECT_NE(results[index].status, DocumentStatus::searched) << index;
+        EXPECT_NE(results[index].status, DocumentStatus::timed_out) << index << ": left to hang";
+    }
+    EXPECT_EQ(results[2].status, DocumentStatus::no_worker);
 }
 
 }  // namespace
