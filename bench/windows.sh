@@ -67,6 +67,9 @@ mv /tmp/zuvediv-windows.csv /tmp/zuvediv-windows-j2.csv "$WORK/"
 sed "s#^${CORPUS//\//\\/}#${corpus_z//\\/\\\\}#" "$WORK/linux.csv" >"$WORK/linux-mapped.csv"
 
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
+for label in linux_j1_ windows_bare_ windows_j1_ windows_j2_ windows_cold_ windows_warm_; do
+  printf '%-16s best %6.2f s\n' "${label%_}" "$(best "$label")"
+done
 echo "Windows -j 1 / Linux -j 1 speed:     $(ratio "$(best linux_j1_)" "$(best windows_j1_)") (target >= 0.85)"
 echo "Windows -j 1 / bare loop under Wine:  $(ratio "$(best windows_bare_)" "$(best windows_j1_)") (target >= 0.90)"
 echo "Windows -j 2 / its own -j 1 speed:   $(ratio "$(best windows_j1_)" "$(best windows_j2_)") (target >= 1.80)"

@@ -1,6 +1,7 @@
 #include "cache/page_text_codec.h"
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 #include <unicode/utf8.h>
 
@@ -10,6 +11,12 @@ namespace zuvediv {
 namespace {
 
 constexpr size_t kPageHeaderBytes = 12;  // index, source, length
+
+bool eight_ascii_bytes(const uint8_t* bytes) {
+    uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return (word & 0x8080808080808080u) == 0;
+}
 
 }  // namespace
 
@@ -29,6 +36,11 @@ std::optional<std::u32string> decode_page_text(std::string_view bytes) {
     const uint8_t* data = reinterpret_cast<const uint8_t*>(bytes.data());
     const int32_t length = static_cast<int32_t>(bytes.size());
     for (int32_t i = 0; i < length;) {
+        if (length - i >= 8 && eight_ascii_bytes(data + i)) {  // most stored text
+            for (int k = 0; k < 8; ++k) chars[count + k] = data[i + k];
+            count += 8, i += 8;
+            continue;
+        }
         if (i + U8_COUNT_TRAIL_BYTES_UNSAFE(data[i]) >= length) return std::nullopt;
         UChar32 c;
         U8_NEXT_UNSAFE(data, i, c);

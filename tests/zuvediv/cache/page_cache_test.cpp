@@ -18,10 +18,13 @@ using zuvediv_test::ScratchDir;
 namespace fs = std::filesystem;
 
 TEST(PageTextCodec, EveryCodePointComesBackAndCutTextOrBatchIsRefused) {
-    const std::u32string texts[] = {U"", U"a b\nc", U"請求書 𠮷", std::u32string{0xD800, U'x', 0xDFFF}, std::u32string(3, U'\0')};
+    const std::u32string texts[] = {U"", U"a b\nc", U"請求書 𠮷", std::u32string{0xD800, U'x', 0xDFFF}, std::u32string(3, U'\0'),
+                                    U"Invoice no. 12請求書 total 7,000 yen\n𠮷 a longer ASCII run, then ～"};
     for (const std::u32string& text : texts) EXPECT_EQ(decode_page_text(encode_page_text(text)), text);
-    const std::string cut = encode_page_text(U"x𠮷");
-    EXPECT_FALSE(decode_page_text(cut.substr(0, cut.size() - 1)));
+    for (const char32_t* text : {U"x𠮷", U"sixteen ascii ch𠮷"}) {
+        const std::string cut = encode_page_text(text);
+        EXPECT_FALSE(decode_page_text(cut.substr(0, cut.size() - 1)));
+    }
     std::string batch, seen;
     append_to_batch(batch, 7, PageSource::recognised, U"請求書");
     append_to_batch(batch, 8, PageSource::text_layer, U"");
