@@ -2,15 +2,22 @@
 
 #include <algorithm>
 #include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 #include "text/icu_memory.h"
 
 namespace zuvediv {
 
 std::string to_utf8(const std::u32string& text) {
-    std::string out;
-    allocated(icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()), static_cast<int32_t>(text.size())))
-        .toUTF8String(out);
+    // Written directly, not through UTF-16: every hit's context comes by here.
+    std::string out(text.size() * U8_MAX_LENGTH, '\0');
+    int32_t length = 0;
+    for (const char32_t c : text) {
+        // A lone surrogate, which a PDF's text may hold, becomes U+FFFD.
+        const bool scalar = c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF);
+        U8_APPEND_UNSAFE(reinterpret_cast<uint8_t*>(out.data()), length, static_cast<UChar32>(scalar ? c : 0xFFFD));
+    }
+    out.resize(static_cast<size_t>(length));
     return out;
 }
 
@@ -70,7 +77,7 @@ std::vector<MatchSpan> find_hit_ranges(const std::u32string& chars, const TextFo
     if (chars.empty()) return ranges;
     const FoldedText folded = folding.fold(chars);
     for (const MatchSpan& span : matcher.find_all(folded.chars))
-        ranges.push_back({folded.source_begin[span.begin], folded.source_end[span.end - 1]});
+        ranges.push_back({folded.begin_of(span.begin), folded.end_of(span.end - 1)});
     return ranges;
 }
 

@@ -32,17 +32,35 @@ TextFolder::TextFolder(bool ignore_case, bool normalise) : ignore_case_(ignore_c
     if (U_FAILURE(status)) throw std::runtime_error(u_errorName(status));
 }
 
-void TextFolder::append(FoldedText& out, char32_t c, uint32_t begin, uint32_t end) const {
-    out.chars.push_back(c);
-    out.source_begin.push_back(begin);
-    out.source_end.push_back(end);
-}
-
 namespace {
 
 constexpr char32_t kPlaneSize = 0x10000;
 
+// The places of the folded characters so far, each its source character's.
+void start_places(FoldedText& out) {
+    const size_t count = out.chars.size();
+    out.source_begin.resize(count);
+    out.source_end.resize(count);
+    for (size_t k = 0; k < count; ++k) {
+        out.source_begin[k] = static_cast<uint32_t>(k);
+        out.source_end[k] = static_cast<uint32_t>(k + 1);
+    }
+}
+
+bool needs_places(const FoldedText& out, uint32_t begin, uint32_t end) {
+    return !out.source_begin.empty() || begin != out.chars.size() || end != begin + 1;
+}
+
 }  // namespace
+
+void TextFolder::append(FoldedText& out, char32_t c, uint32_t begin, uint32_t end) const {
+    const bool places = needs_places(out, begin, end);
+    if (places && out.source_begin.empty()) start_places(out);
+    out.chars.push_back(c);
+    if (!places) return;
+    out.source_begin.push_back(begin);
+    out.source_end.push_back(end);
+}
 
 bool TextFolder::has_boundary_before(char32_t c) const {
     // No ASCII character combines with what precedes it.
@@ -100,12 +118,18 @@ void TextFolder::append_ascii_run(FoldedText& out, const std::u32string& source,
     // An ASCII character before another is its own form but for case: most
     // Latin text goes by here, asking nothing of ICU, a run at a time.
     const size_t at = out.chars.size(), count = end - begin;
+    if (count == 0) return;
+    const bool places = needs_places(out, begin, begin + 1);
+    if (places && out.source_begin.empty()) start_places(out);
     out.chars.resize(at + count);
-    out.source_begin.resize(at + count);
-    out.source_end.resize(at + count);
     for (size_t k = 0; k < count; ++k) {
         const char32_t c = source[begin + k];
         out.chars[at + k] = ignore_case_ && c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+    }
+    if (!places) return;
+    out.source_begin.resize(at + count);
+    out.source_end.resize(at + count);
+    for (size_t k = 0; k < count; ++k) {
         out.source_begin[at + k] = static_cast<uint32_t>(begin + k);
         out.source_end[at + k] = static_cast<uint32_t>(begin + k + 1);
     }
@@ -114,8 +138,6 @@ void TextFolder::append_ascii_run(FoldedText& out, const std::u32string& source,
 FoldedText TextFolder::fold(const std::u32string& source) const {
     FoldedText out;
     out.chars.reserve(source.size());
-    out.source_begin.reserve(source.size());
-    out.source_end.reserve(source.size());
     const uint32_t n = static_cast<uint32_t>(source.size());
 
     if (!normaliser_) {

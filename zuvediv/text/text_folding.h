@@ -14,8 +14,13 @@ namespace zuvediv {
 struct FoldedText {
     std::u32string chars;
     // Source range [source_begin[i], source_end[i]) produced folded char i.
+    // Both stay empty while each folded char is the source char at its own
+    // index, as on most pages: a warm search folds every stored page.
     std::vector<uint32_t> source_begin;
     std::vector<uint32_t> source_end;
+
+    uint32_t begin_of(size_t i) const { return source_begin.empty() ? static_cast<uint32_t>(i) : source_begin[i]; }
+    uint32_t end_of(size_t i) const { return source_end.empty() ? static_cast<uint32_t>(i + 1) : source_end[i]; }
 };
 
 class TextFolder {

@@ -14,7 +14,9 @@ std::optional<Value> round_trip(const char* name, const Value& value, Encode enc
     const std::string bytes = encode(value);
     const std::optional<Value> back = decode(bytes);
     EXPECT_TRUE(back) << name;
-    if (back) EXPECT_EQ(encode(*back), bytes) << name;
+    if (back) {
+        EXPECT_EQ(encode(*back), bytes) << name;
+    }
     for (size_t cut = 0; cut < bytes.size(); ++cut) EXPECT_FALSE(decode(bytes.substr(0, cut))) << name << cut;
     EXPECT_FALSE(decode(bytes + '\0')) << name;
     return back;

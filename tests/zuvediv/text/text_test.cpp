@@ -63,7 +63,11 @@ TEST(PageHits, ContextAndBoxesFromTheSourceCharacters) {
         {"20 characters either side", a + "ＩＮＶＯＩＣＥ" + b, U"invoice", a20 + "ＩＮＶＯＩＣＥ" + b20 + " 250 0 320 12"},
         {"one folded from two (ｶﾞ)", "xｶﾞ\x01" + a, U"ガ", "xｶﾞ " + std::string(19, 'a') + " 10 0 30 12"},
         {"two folded from one (ﬁ)", "aﬁb", U"i", "aﬁb 10 0 20 12"},
+        {"before a ligature", "xyﬁ", U"y", "xyﬁ 10 0 20 12"},
+        {"after a ligature", "ﬁxy", U"y", "ﬁxy 20 0 30 12"},
+        {"after two folded into one", "ｶﾞxy", U"y", "ｶﾞxy 30 0 40 12"},
     };
+    EXPECT_EQ(to_utf8({U'a', 0xD800, U'b', 0x110000, U'請'}), "a\uFFFDb\uFFFD請") << "no code point UTF-8 cannot hold";
     const TextFolder folding(true, true);
     for (const Case& c : cases) {
         const PageText text = page_of(c.page);
