@@ -153,8 +153,11 @@ FoldedText TextFolder::fold(const std::u32string& source) const {
     icu::UnicodeString folded;
     uint32_t i = 0;
     while (i < n) {
-        uint32_t run_end = i;
-        while (run_end + 1 < n && source[run_end] < 0x80 && source[run_end + 1] < 0x80) ++run_end;
+        // The run's last character may combine with what follows: it is folded below.
+        const char32_t* chars = source.data();
+        uint32_t stop = i;
+        while (stop < n && chars[stop] < 0x80) ++stop;
+        const uint32_t run_end = stop > i ? stop - 1 : i;
         append_ascii_run(out, source, i, run_end);
         i = run_end;
         // A segment runs up to the next character that cannot combine with
