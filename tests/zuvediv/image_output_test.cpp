@@ -5,9 +5,11 @@
 #include <leptonica/allheaders.h>
 
 #include <array>
+#include <map>
 #include <memory>
 
 #include "support/pdf_fixtures.h"
+#include "support/tool_builds.h"
 
 namespace zuvediv_test {
 namespace {
@@ -67,6 +69,33 @@ TEST(PageImages, NamesSizesAndFramesInEveryFormat) {
         l_float32 difference = 0, rms = 0;  // mean per channel: none for TIFF, little for JPEG
         ASSERT_EQ(pixCompareRGB(png.get(), image.get(), L_COMPARE_ABS_DIFF, GPLOT_NONE, &same, &difference, &rms, nullptr), 0);
         EXPECT_LE(difference, format[0] == 't' ? 0 : 1.5) << format << ": the same page as the PNG";
+    }
+}
+
+// Every file below a folder, by its path there.
+std::map<std::string, std::string> files_below(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file()) files[fs::relative(entry.path(), folder).string()] = ReadFileBytes(entry.path());
+    return files;
+}
+
+TEST(PageImages, TheWindowsBuildDrawsTheLinuxBuildsImagesByteForByte) {
+    const std::optional<ToolBuild> windows = ToolBuild::windows();
+    if (!windows) GTEST_SKIP() << "the Windows build was not made";
+    const ScratchDir out;
+    for (const std::string format : {"png", "jpeg", "tiff"}) {
+        std::map<std::string, std::string> drawn[2];
+        for (const bool on_windows : {false, true}) {
+            const fs::path folder = out / (format + (on_windows ? "-windows" : "-linux"));
+            const ToolBuild build = on_windows ? *windows : ToolBuild();
+            const std::vector<std::string> args = {"-N", "-s", "-m", "-r", "72", "-F", format, "-O", folder.string(),
+                                                   "invoice", fixtures().docs.string()};
+            ASSERT_EQ(build.run(args).exit_code, 0) << format << (on_windows ? " on Windows" : " on Linux");
+            drawn[on_windows] = files_below(folder);
+        }
+        EXPECT_GE(drawn[0].size(), 5u) << format;
+        EXPECT_TRUE(drawn[0] == drawn[1]) << format << ": " << drawn[0].size() << " and " << drawn[1].size() << " files";
     }
 }
 

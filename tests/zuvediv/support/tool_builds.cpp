@@ -47,11 +47,17 @@ ToolBuild ToolBuild::placed_in(const fs::path& folder) const {
     return ToolBuild("", placed.string());
 }
 
+std::optional<ToolBuild> ToolBuild::windows() {
+    const char* binary = environment("ZUVEDIV_WINDOWS_TOOL");
+    if (!binary || !environment("ZUVEDIV_TEST_WINEPREFIX")) return std::nullopt;
+    return ToolBuild(binary);
+}
+
 void BothBuilds::SetUp() {
     if (GetParam() == "linux") return;
-    const char* binary = environment("ZUVEDIV_WINDOWS_TOOL");
-    if (!binary || !environment("ZUVEDIV_TEST_WINEPREFIX")) GTEST_SKIP() << "the Windows build was not made";
-    build_ = ToolBuild(binary);
+    const std::optional<ToolBuild> windows = ToolBuild::windows();
+    if (!windows) GTEST_SKIP() << "the Windows build was not made";
+    build_ = *windows;
 }
 
 }  // namespace zuvediv_test

@@ -7,6 +7,7 @@
 // (ZUVEDIV_WINDOWS_TOOL and ZUVEDIV_TEST_WINEPREFIX).
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,8 @@ public:
     // This build run from its own folder, so that its processes' command
     // lines hold that folder and are told from other tests'.
     ToolBuild placed_in(const fs::path& folder) const;
+    // The Windows build, where the test command made it and a prefix for it.
+    static std::optional<ToolBuild> windows();
 
 private:
     std::string windows_binary_, linux_binary_;
