@@ -6,6 +6,7 @@
 #include <unicode/utf8.h>
 
 #include "common/little_endian.h"
+#include "text/page_hits.h"
 
 namespace zuvediv {
 namespace {
@@ -20,14 +21,7 @@ bool eight_ascii_bytes(const uint8_t* bytes) {
 
 }  // namespace
 
-std::string encode_page_text(const std::u32string& chars) {
-    std::string bytes(chars.size() * U8_MAX_LENGTH, '\0');
-    int32_t length = 0;
-    // The unsafe forms write and read surrogates like any other code point.
-    for (char32_t c : chars) U8_APPEND_UNSAFE(reinterpret_cast<uint8_t*>(bytes.data()), length, static_cast<UChar32>(c));
-    bytes.resize(static_cast<size_t>(length));
-    return bytes;
-}
+std::string encode_page_text(const std::u32string& chars) { return to_utf8_as_is(chars); }
 
 std::optional<std::u32string> decode_page_text(std::string_view bytes) {
     // Never more characters than bytes: written in place, then cut to size.
@@ -43,7 +37,7 @@ std::optional<std::u32string> decode_page_text(std::string_view bytes) {
         }
         if (i + U8_COUNT_TRAIL_BYTES_UNSAFE(data[i]) >= length) return std::nullopt;
         UChar32 c;
-        U8_NEXT_UNSAFE(data, i, c);
+        U8_NEXT_UNSAFE(data, i, c);  // a surrogate too, as it was written
         chars[count++] = static_cast<char32_t>(c);
     }
     chars.resize(count);

@@ -8,18 +8,27 @@
 
 namespace zuvediv {
 
-std::string to_utf8(const std::u32string& text) {
-    // Written directly, not through UTF-16: every hit's context comes by here.
+namespace {
+
+// Written directly, not through UTF-16: every hit's context and every
+// stored page comes by here. The unsafe form writes any code point.
+std::string utf8_of(const std::u32string& text, bool scalars_only) {
     std::string out(text.size() * U8_MAX_LENGTH, '\0');
     int32_t length = 0;
     for (const char32_t c : text) {
-        // A lone surrogate, which a PDF's text may hold, becomes U+FFFD.
         const bool scalar = c < 0xD800 || (c > 0xDFFF && c <= 0x10FFFF);
-        U8_APPEND_UNSAFE(reinterpret_cast<uint8_t*>(out.data()), length, static_cast<UChar32>(scalar ? c : 0xFFFD));
+        const char32_t written = scalar || !scalars_only ? c : 0xFFFD;
+        U8_APPEND_UNSAFE(reinterpret_cast<uint8_t*>(out.data()), length, static_cast<UChar32>(written));
     }
     out.resize(static_cast<size_t>(length));
     return out;
 }
+
+}  // namespace
+
+std::string to_utf8(const std::u32string& text) { return utf8_of(text, true); }
+
+std::string to_utf8_as_is(const std::u32string& text) { return utf8_of(text, false); }
 
 std::u32string from_utf8(const std::string& text) {
     const icu::UnicodeString u = icu::UnicodeString::fromUTF8(text);

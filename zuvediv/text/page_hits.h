@@ -27,7 +27,12 @@ void add_listed_hits(std::vector<DocumentHit>& list, int page_index, const std::
 // One box per line each hit covers, for the frames.
 std::vector<Box> hit_frame_boxes(const PageText& page, const std::vector<MatchSpan>& ranges);
 
+// UTF-8 for lists and messages: a code point UTF-8 cannot hold (a lone
+// surrogate, which a PDF's text may hold) becomes U+FFFD.
 std::string to_utf8(const std::u32string& text);
+// Every code point written as it stands, lone surrogates too: for text that
+// only this program reads back.
+std::string to_utf8_as_is(const std::u32string& text);
 std::u32string from_utf8(const std::string& text);
 
 }  // namespace zuvediv

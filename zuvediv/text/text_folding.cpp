@@ -151,10 +151,10 @@ FoldedText TextFolder::fold(const std::u32string& source) const {
 
     icu::UnicodeString segment;
     icu::UnicodeString folded;
+    const char32_t* chars = source.data();
     uint32_t i = 0;
     while (i < n) {
         // The run's last character may combine with what follows: it is folded below.
-        const char32_t* chars = source.data();
         uint32_t stop = i;
         while (stop < n && chars[stop] < 0x80) ++stop;
         const uint32_t run_end = stop > i ? stop - 1 : i;
